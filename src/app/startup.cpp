@@ -1,0 +1,40 @@
+#include "app/startup.h"
+
+#include "app/command_line.h"
+
+namespace corvan {
+
+bool RunStartup(StartupPlatform& platform) {
+  platform.InitCommonControls();
+  if (!platform.StartSockets()) {
+    platform.ShowSocketFailure();
+    return false;
+  }
+  platform.StartGdiplus();
+
+  const CommandLineSwitches switches = ScanSwitches(platform.CommandLine());
+  // Closing and diagnosing happen before anything that could create the key or the events, so
+  // neither ever disturbs a running copy beyond the close request itself.
+  if (switches.close) {
+    platform.AskRunningCopyToClose();
+    return true;
+  }
+  if (switches.diagnose) {
+    platform.PrintDiagnosis();
+    return true;
+  }
+  if (switches.reset) platform.DeleteSettingsKey();
+  platform.EnsureSettingsKey();
+
+  if (platform.CreateSingleInstanceEvent() == SingleInstanceOutcome::AnotherCopyRuns) {
+    platform.WakeRunningCopy();
+    return true;
+  }
+  platform.CreateCloseEvent();
+  platform.ResetEvents();
+  platform.RunMainWindow(switches.hide);
+  platform.CleanUp();
+  return false;
+}
+
+}  // namespace corvan

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string_view>
+
+#include "config/catalogue.h"
+
+namespace corvan {
+
+// One function id per configurable input, plus the button order and the flag byte derived from the
+// side buttons. Written on the main window's thread; push workers read the order and the flag
+// byte, and the close path sets the flag byte to 0 from another thread, hence atomics throughout.
+struct Assignments {
+  std::atomic<int32_t> buttonOrder{0};
+  std::atomic<int32_t> extraKey{0};
+  std::atomic<int32_t> gestureUp{0};
+  std::atomic<int32_t> gestureDown{0};
+  std::atomic<int32_t> gestureLeft{0};
+  std::atomic<int32_t> gestureRight{0};
+  std::atomic<int32_t> bt0{0};
+  std::atomic<int32_t> bt1{0};
+  std::atomic<int32_t> bt2{0};
+  std::atomic<int32_t> bt3{0};  // side button, natively forward (button bit 0x10)
+  std::atomic<int32_t> bt4{0};  // side button, natively back (button bit 0x08)
+  std::atomic<int32_t> flagByte{0};
+};
+
+using SlotMember = std::atomic<int32_t> Assignments::*;
+
+struct StoredSlot {
+  std::wstring_view storeName;
+  SlotMember slot;
+  bool validatedAtLoad;  // order and extra key keep whatever was stored
+};
+
+// The eleven stored values, in the order they are read and written.
+inline constexpr StoredSlot kStoredSlots[] = {
+    {L"order",         &Assignments::buttonOrder,  false},
+    {L"extra key",     &Assignments::extraKey,     false},
+    {L"gesture up",    &Assignments::gestureUp,    true},
+    {L"gesture down",  &Assignments::gestureDown,  true},
+    {L"gesture left",  &Assignments::gestureLeft,  true},
+    {L"gesture right", &Assignments::gestureRight, true},
+    {L"bt0",           &Assignments::bt0,          true},
+    {L"bt1",           &Assignments::bt1,          true},
+    {L"bt2",           &Assignments::bt2,          true},
+    {L"bt3",           &Assignments::bt3,          true},
+    {L"bt4",           &Assignments::bt4,          true},
+};
+
+inline constexpr int32_t kFlagForwardReassigned = 0x10;
+inline constexpr int32_t kFlagBackwardReassigned = 0x08;
+
+// Which side buttons no longer do their native job: 0x10 for bt3, 0x08 for bt4. A slot of -1
+// means "never touched" and sets no bit.
+int32_t ComputeFlagByte(int32_t bt3, int32_t bt4, int32_t forwardId, int32_t backwardId);
+void UpdateFlagByte(Assignments& assignments, const Catalogue& catalogue);
+
+// Slots other than order and extra key that do not name an entry become 0 ("No function").
+void ValidateAfterLoad(Assignments& assignments, const Catalogue& catalogue);
+
+// What the Default command does besides resetting the slots.
+class FactoryDefaultEffects {
+ public:
+  virtual ~FactoryDefaultEffects() = default;
+  virtual void SaveSettings() = 0;
+  virtual void RepaintMainWindow() = 0;
+  virtual void PulseDefaultsEvent() = 0;
+};
+
+void ApplyFactoryDefaults(Assignments& assignments, const Catalogue& catalogue, FactoryDefaultEffects& effects);
+
+}  // namespace corvan

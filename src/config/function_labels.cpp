@@ -1,0 +1,30 @@
+#include "config/function_labels.h"
+
+namespace corvan {
+
+FunctionLabels DefaultFunctionLabels() {
+  // The spellings are the product's own ("Mutimedia", "Volumne +") and stored language files key on
+  // the index, so they stay as they are.
+  return {
+      L"No function",    L"System",         L"Expose application", L"Flip 3D (Aero)", L"My computer",
+      L"Show desktop",   L"Start menu",     L"Application",        L"Calculator",     L"Email reader",
+      L"Web browser",    L"Function key",   L"Cut",                L"Copy",           L"Paste",
+      L"Backward",       L"Forward",        L"Page Up",            L"Page Down",      L"Mutimedia",
+      L"Volumne +",      L"Volumne -",      L"Mute",               L"Play / Pause",   L"Prev track",
+      L"Next track",     L"Media Player",   L"Presenter",          L"Highlighter",    L"Screen snap #1",
+      L"Screen snap #2", L"Simulate touch", L"Spotlight",
+  };
+}
+
+OrderLabels BuildOrderLabels(const std::wstring& left, const std::wstring& right, const std::wstring& middle) {
+  return {{
+      {middle, left, right},
+      {middle, right, left},
+      {right, left, middle},
+      {right, middle, left},
+      {left, right, middle},
+      {left, middle, right},
+  }};
+}
+
+}  // namespace corvan

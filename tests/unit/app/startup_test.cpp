@@ -1,0 +1,92 @@
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace corvan {
+namespace {
+
+class RecordingStartup : public StartupPlatform {
+ public:
+  void InitCommonControls() override { calls.push_back("controls"); }
+  bool StartSockets() override {
+    calls.push_back("sockets");
+    return socketsWork;
+  }
+  void ShowSocketFailure() override { calls.push_back("socket-failure-box"); }
+  void StartGdiplus() override { calls.push_back("gdiplus"); }
+  std::wstring CommandLine() override { return commandLine; }
+  void AskRunningCopyToClose() override { calls.push_back("pulse-close"); }
+  void PrintDiagnosis() override { calls.push_back("diagnose"); }
+  void DeleteSettingsKey() override { calls.push_back("delete-key"); }
+  void EnsureSettingsKey() override { calls.push_back("ensure-key"); }
+  SingleInstanceOutcome CreateSingleInstanceEvent() override {
+    calls.push_back("instance-event");
+    return outcome;
+  }
+  void WakeRunningCopy() override { calls.push_back("wake"); }
+  void CreateCloseEvent() override { calls.push_back("close-event"); }
+  void ResetEvents() override { calls.push_back("reset-events"); }
+  void RunMainWindow(bool startHidden) override { calls.push_back(startHidden ? "main-window-hidden" : "main-window"); }
+  void CleanUp() override { calls.push_back("clean-up"); }
+
+  bool socketsWork = true;
+  std::wstring commandLine = L"prog.exe";
+  SingleInstanceOutcome outcome = SingleInstanceOutcome::FirstCopy;
+  std::vector<std::string> calls;
+};
+
+using Calls = std::vector<std::string>;
+
+TEST(Startup, Paths) {
+  const Calls prefix = {"controls", "sockets", "gdiplus"};
+  const Calls firstCopy = {"ensure-key", "instance-event", "close-event", "reset-events"};
+  auto join = [](std::initializer_list<Calls> parts) {
+    Calls all;
+    for (const Calls& p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+  };
+  struct Row {
+    const char* name;
+    std::wstring commandLine;
+    SingleInstanceOutcome outcome;
+    bool result;
+    Calls calls;
+  };
+  const Row rows[] = {
+      {"first copy", L"prog.exe", SingleInstanceOutcome::FirstCopy, false,
+       join({prefix, firstCopy, {"main-window", "clean-up"}})},
+      {"first copy hidden", L"prog.exe /HIDE", SingleInstanceOutcome::FirstCopy, false,
+       join({prefix, firstCopy, {"main-window-hidden", "clean-up"}})},
+      {"second copy wakes the first", L"prog.exe /hide", SingleInstanceOutcome::AnotherCopyRuns, true,
+       join({prefix, {"ensure-key", "instance-event", "wake"}})},
+      {"reset deletes before the key is opened", L"prog.exe /reset", SingleInstanceOutcome::AnotherCopyRuns, true,
+       join({prefix, {"delete-key", "ensure-key", "instance-event", "wake"}})},
+      {"close touches neither key nor events", L"prog.exe /close", SingleInstanceOutcome::FirstCopy, true,
+       join({prefix, {"pulse-close"}})},
+      {"close wins over reset", L"prog.exe /reset /close", SingleInstanceOutcome::FirstCopy, true,
+       join({prefix, {"pulse-close"}})},
+      {"diagnose touches neither key nor events", L"prog.exe /diagnose /reset", SingleInstanceOutcome::FirstCopy, true,
+       join({prefix, {"diagnose"}})},
+  };
+  for (const Row& row : rows) {
+    RecordingStartup platform;
+    platform.commandLine = row.commandLine;
+    platform.outcome = row.outcome;
+    EXPECT_EQ(RunStartup(platform), row.result) << row.name;
+    EXPECT_EQ(platform.calls, row.calls) << row.name;
+  }
+}
+
+TEST(Startup, SocketFailureShowsTheBoxAndEndsBeforeAnythingElse) {
+  RecordingStartup platform;
+  platform.socketsWork = false;
+  platform.commandLine = L"prog.exe /close";
+  EXPECT_FALSE(RunStartup(platform));
+  EXPECT_EQ(platform.calls, (Calls{"controls", "sockets", "socket-failure-box"}));
+}
+
+}  // namespace
+}  // namespace corvan
