@@ -1,0 +1,98 @@
+#include "app/startup_win32.h"
+
+#include <winsock2.h>
+#include <commctrl.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include "app/close_event_security_win32.h"
+#include "app/named_events.h"
+#include "mainwindow/main_window_win32.h"
+#include "platform/console_win32.h"
+#include "platform/registry_settings_store_win32.h"
+#include "resource_ids.h"
+
+namespace corvan {
+namespace {
+
+constexpr wchar_t kApplicationName[] = L"CorvanAssistant";
+
+void PulseExisting(const wchar_t* name) {
+  if (HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name)) {
+    PulseEvent(event);
+    CloseHandle(event);
+  }
+}
+
+}  // namespace
+
+void Win32Startup::InitCommonControls() {
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof(controls);
+  controls.dwICC = 0xFF;
+  InitCommonControlsEx(&controls);
+}
+
+bool Win32Startup::StartSockets() {
+  WSADATA data{};
+  socketsStarted_ = WSAStartup(MAKEWORD(1, 1), &data) == 0;
+  return socketsStarted_;
+}
+
+void Win32Startup::ShowSocketFailure() {
+  wchar_t text[256] = {};
+  LoadStringW(GetModuleHandleW(nullptr), IDS_SOCKETS_FAILED, text, 256);
+  MessageBoxW(nullptr, text, kApplicationName, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void Win32Startup::StartGdiplus() {
+  Gdiplus::GdiplusStartupInput input;
+  Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr);
+}
+
+std::wstring Win32Startup::CommandLine() { return GetCommandLineW(); }
+
+void Win32Startup::AskRunningCopyToClose() { PulseExisting(kCloseEventName); }
+
+void Win32Startup::PrintDiagnosis() {
+  ConsoleOutput console;
+  console.Print(L"HID interfaces\n");
+}
+
+void Win32Startup::DeleteSettingsKey() { corvan::DeleteSettingsKey(); }
+
+void Win32Startup::EnsureSettingsKey() { corvan::EnsureSettingsKey(); }
+
+SingleInstanceOutcome Win32Startup::CreateSingleInstanceEvent() {
+  singleInstanceEvent_ = CreateEventW(nullptr, TRUE, TRUE, kSingleInstanceEventName);
+  if (GetLastError() == ERROR_ALREADY_EXISTS) {
+    CloseHandle(singleInstanceEvent_);
+    singleInstanceEvent_ = nullptr;
+    return SingleInstanceOutcome::AnotherCopyRuns;
+  }
+  return SingleInstanceOutcome::FirstCopy;
+}
+
+void Win32Startup::WakeRunningCopy() { PulseExisting(kSingleInstanceEventName); }
+
+void Win32Startup::CreateCloseEvent() { closeEvent_ = CreateCloseEventWithAccessList(kCloseEventName); }
+
+void Win32Startup::ResetEvents() {
+  if (singleInstanceEvent_) ResetEvent(singleInstanceEvent_);
+  if (closeEvent_) ResetEvent(closeEvent_);
+}
+
+void Win32Startup::RunMainWindow(bool startHidden) {
+  state_.startHidden = startHidden ? 1 : 0;
+  CCorvanAssistantDlg mainWindow(state_, InstanceEvents{singleInstanceEvent_, closeEvent_});
+  mainWindow.DoModal();
+}
+
+void Win32Startup::CleanUp() {
+  if (singleInstanceEvent_) CloseHandle(singleInstanceEvent_);
+  if (closeEvent_) CloseHandle(closeEvent_);
+  if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
+  if (socketsStarted_) WSACleanup();
+}
+
+}  // namespace corvan

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <windows.h>
+
+#include "app/startup.h"
+#include "mainwindow/program_state.h"
+
+namespace corvan {
+
+class Win32Startup : public StartupPlatform {
+ public:
+  explicit Win32Startup(ProgramState& state) : state_(state) {}
+
+  void InitCommonControls() override;
+  bool StartSockets() override;
+  void ShowSocketFailure() override;
+  void StartGdiplus() override;
+  std::wstring CommandLine() override;
+  void AskRunningCopyToClose() override;
+  void PrintDiagnosis() override;
+  void DeleteSettingsKey() override;
+  void EnsureSettingsKey() override;
+  SingleInstanceOutcome CreateSingleInstanceEvent() override;
+  void WakeRunningCopy() override;
+  void CreateCloseEvent() override;
+  void ResetEvents() override;
+  void RunMainWindow(bool startHidden) override;
+  void CleanUp() override;
+
+ private:
+  ProgramState& state_;
+  ULONG_PTR gdiplusToken_ = 0;
+  bool socketsStarted_ = false;
+  HANDLE singleInstanceEvent_ = nullptr;
+  HANDLE closeEvent_ = nullptr;
+};
+
+}  // namespace corvan

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "config/assignments.h"
+#include "config/catalogue.h"
+#include "config/function_labels.h"
+
+namespace corvan {
+
+enum ShuttingDown : int32_t {
+  kRunning = 0,
+  kClosing = 1,
+  kListenerEnded = 2,
+};
+
+inline constexpr int32_t kOverlayHiddenFrame = 24;
+inline constexpr int32_t kDefaultSpotlightSize = 400;
+
+// The process-wide state of the resident program. Everything here lives as long as the process;
+// values several threads touch are atomics.
+struct ProgramState {
+  FunctionLabels functionLabels = DefaultFunctionLabels();
+  OrderLabels orderLabels = BuildOrderLabels(L"Left", L"Right", L"Middle");
+  Catalogue functionCatalogue;
+  Assignments assignments;
+  bool windows62 = false;
+  std::wstring programDir;
+
+  std::atomic<int32_t> startHidden{0};
+  std::atomic<int32_t> shuttingDown{kRunning};
+  std::atomic<int32_t> tiltAccumulator{0};
+  std::atomic<int32_t> animationFrame{kOverlayHiddenFrame};
+  std::atomic<int32_t> spotlightSize{kDefaultSpotlightSize};
+  std::atomic<int32_t> boardMode{0};
+};
+
+}  // namespace corvan

@@ -1,0 +1,148 @@
+#include "platform/dialog_win32.h"
+
+namespace corvan {
+namespace {
+
+constexpr wchar_t kDialogProperty[] = L"CorvanDialog";
+
+}  // namespace
+
+Dialog::~Dialog() {
+  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+Dialog* Dialog::FromHandle(HWND hwnd) { return static_cast<Dialog*>(GetPropW(hwnd, kDialogProperty)); }
+
+bool Dialog::Create(HWND parent) {
+  hwnd_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), parent, DialogProc,
+                             reinterpret_cast<LPARAM>(this));
+  return hwnd_ != nullptr;
+}
+
+INT_PTR Dialog::DoModal(HWND owner) {
+  modal_ = true;
+  endRequested_ = false;
+  const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  if (!Create(owner)) {
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    return -1;
+  }
+  MSG msg;
+  while (!endRequested_) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (got == -1) break;
+    if (!PreTranslateTree(&msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  DestroyWindow(hwnd_);
+  hwnd_ = nullptr;
+  modal_ = false;
+  return result_;
+}
+
+void Dialog::EndDialog(INT_PTR result) {
+  result_ = result;
+  endRequested_ = true;
+  // Wakes the modal loop when the call comes from another thread or from inside a handler.
+  if (hwnd_) PostMessageW(hwnd_, WM_NULL, 0, 0);
+}
+
+BOOL Dialog::OnInitDialog() {
+  if (modal_) {
+    // Like the framework: a modal dialog without an explicit position is centred when first shown.
+    RECT window{}, work{};
+    GetWindowRect(hwnd_, &window);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int x = work.left + ((work.right - work.left) - (window.right - window.left)) / 2;
+    const int y = work.top + ((work.bottom - work.top) - (window.bottom - window.top)) / 2;
+    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return TRUE;
+}
+
+bool Dialog::PreTranslateMessage(MSG* msg) {
+  if (msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) return IsDialogMessageW(hwnd_, msg);
+  return false;
+}
+
+bool Dialog::OnCommand(WORD id, WORD) {
+  if (id == IDCANCEL) {
+    OnCancel();
+    return true;
+  }
+  if (id == IDOK) {
+    OnOK();
+    return true;
+  }
+  return false;
+}
+
+std::optional<LRESULT> Dialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return OnInitDialog();
+    case WM_PAINT:
+      if (OnPaint()) return 0;
+      return std::nullopt;
+    case WM_ERASEBKGND:
+      if (OnEraseBackground(reinterpret_cast<HDC>(wParam))) return 1;
+      return std::nullopt;
+    case WM_TIMER:
+      OnTimer(wParam);
+      return 0;
+    case WM_COMMAND:
+      if (OnCommand(LOWORD(wParam), HIWORD(wParam))) return 0;
+      return std::nullopt;
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam))) return TRUE;
+      return std::nullopt;
+    case WM_DESTROY:
+      OnDestroy();
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool Dialog::PreTranslateTree(MSG* msg) {
+  for (HWND window = msg->hwnd; window; window = GetParent(window)) {
+    if (Dialog* dialog = FromHandle(window); dialog && dialog->PreTranslateMessage(msg)) return true;
+  }
+  return false;
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* dialog = reinterpret_cast<Dialog*>(lParam);
+    dialog->hwnd_ = hwnd;
+    SetPropW(hwnd, kDialogProperty, dialog);
+  }
+  Dialog* dialog = FromHandle(hwnd);
+  if (!dialog) return FALSE;
+  const std::optional<LRESULT> result = dialog->WindowProc(message, wParam, lParam);
+  if (message == WM_NCDESTROY) RemovePropW(hwnd, kDialogProperty);
+  if (!result) return FALSE;
+  if (message == WM_INITDIALOG) return static_cast<INT_PTR>(*result);
+  SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, *result);
+  return TRUE;
+}
+
+void RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (!Dialog::PreTranslateTree(&msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+}
+
+}  // namespace corvan

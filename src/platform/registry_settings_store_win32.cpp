@@ -1,0 +1,69 @@
+#include "platform/registry_settings_store_win32.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace corvan {
+namespace {
+
+// Access asked for when the key has to be created (read, write, create subkeys, notify).
+constexpr REGSAM kCreateAccess = 0x2001F;
+
+class OpenKey {
+ public:
+  OpenKey() {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_ALL_ACCESS, &key_) != ERROR_SUCCESS) key_ = nullptr;
+  }
+  ~OpenKey() {
+    if (key_) RegCloseKey(key_);
+  }
+  OpenKey(const OpenKey&) = delete;
+  OpenKey& operator=(const OpenKey&) = delete;
+  HKEY get() const { return key_; }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+}  // namespace
+
+std::optional<uint32_t> RegistrySettingsStore::Query(std::wstring_view name) {
+  OpenKey key;
+  if (!key.get()) return std::nullopt;
+  const std::wstring valueName(name);
+  // Read into four bytes without asking for the type: a longer value fails, a shorter one fills
+  // the low bytes.
+  uint32_t value = 0;
+  DWORD size = sizeof(value);
+  if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+bool RegistrySettingsStore::Set(std::wstring_view name, int32_t value) {
+  OpenKey key;
+  if (!key.get()) return false;
+  const std::wstring valueName(name);
+  const DWORD data = static_cast<DWORD>(value);
+  return RegSetValueExW(key.get(), valueName.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                        sizeof(data)) == ERROR_SUCCESS;
+}
+
+void EnsureSettingsKey() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+    RegCloseKey(key);
+    return;
+  }
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, kCreateAccess, nullptr,
+                      &key, nullptr) == ERROR_SUCCESS) {
+    RegCloseKey(key);
+  }
+}
+
+void DeleteSettingsKey() { RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKeyPath); }
+
+}  // namespace corvan

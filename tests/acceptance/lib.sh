@@ -1,0 +1,64 @@
+# Helpers for driving the real program from outside. Sourced by each acceptance script, which
+# gets the program's path as $1. The environment (DISPLAY, WINEPREFIX, a running wineserver)
+# comes from the test command.
+set -u
+PROGRAM=${1:?path of CorvanAssistant.exe}
+WINDOW_TITLE="Telvo Mirkat Rev1.0"
+SETTINGS_KEY='HKCU\SOFTWARE\QX A Mouse'
+PROBE=${PROBE:-$(dirname "$PROGRAM")/tests/win32/probe.exe}
+_started_pids=()
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Polls a command until it succeeds or the bound (seconds) runs out.
+wait_until() {
+  local bound=$1; shift
+  local deadline=$(( $(date +%s%N) + bound * 1000000000 ))
+  while [ "$(date +%s%N)" -lt "$deadline" ]; do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  "$@" >/dev/null 2>&1
+}
+
+start_program() {
+  wine "$PROGRAM" "$@" >/dev/null 2>&1 </dev/null &
+  LAST_PID=$!
+  _started_pids+=("$LAST_PID")
+}
+
+run_program() { timeout 20 wine "$PROGRAM" "$@" >/dev/null 2>&1 </dev/null; }
+
+alive() { kill -0 "$1" 2>/dev/null; }
+ended() { ! kill -0 "$1" 2>/dev/null; }
+window_exists() { xdotool search --name "$WINDOW_TITLE" >/dev/null 2>&1; }
+window_visible() { xdotool search --onlyvisible --name "$WINDOW_TITLE" >/dev/null 2>&1; }
+window_hidden() { window_exists && ! window_visible; }
+
+probe() { wine "$PROBE" "$@" >/dev/null 2>&1 </dev/null; }
+hide_window() { probe hide-window "$WINDOW_TITLE"; }
+
+reg_value() {  # prints the value's data, fails when the key or value is missing
+  wine reg query "$SETTINGS_KEY" /v "$1" 2>/dev/null </dev/null | tr -d '\r' | awk -v n="$1" 'index($0, "    " n "    ") == 1 {print $NF}' | grep .
+}
+key_exists() { wine reg query "$SETTINGS_KEY" >/dev/null 2>&1 </dev/null; }
+delete_key() { wine reg delete "$SETTINGS_KEY" /f >/dev/null 2>&1 </dev/null || true; }
+set_value() { wine reg add "$SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1 </dev/null; }
+
+# Ends every copy this script started: first politely, then by pid.
+cleanup() {
+  local pid
+  for pid in "${_started_pids[@]}"; do
+    if alive "$pid"; then
+      run_program /close
+      wait_until 5 ended "$pid" || kill "$pid" 2>/dev/null
+    fi
+  done
+}
+trap cleanup EXIT
+
+start_resident_copy() {
+  start_program "$@"
+  FIRST_PID=$LAST_PID
+  wait_until 15 window_exists || fail "the main window never appeared"
+}
