@@ -1,40 +1,64 @@
 #include "mainwindow/main_window_win32.h"
 
+#include <dbt.h>
+#include <objbase.h>
+
 #include "app/named_events.h"
 #include "config/settings.h"
+#include "device/raw_input_registrations.h"
+#include "mainwindow/hook_library_abi.h"
 #include "mainwindow/main_window_timers.h"
+#include "mainwindow/picker_watch.h"
+#include "overview/expose_dlg_win32.h"
+#include "presenter/board_dlg_win32.h"
+#include "presenter/circle_dlg_win32.h"
+#include "presenter/cursor_dlg_win32.h"
 #include "resource_ids.h"
+#include "ui/picker_win32.h"
 
 namespace corvan {
 namespace {
 
 constexpr wchar_t kWindowTitle[] = L"Telvo Mirkat Rev1.0";
-constexpr UINT kWakeFromSecondCopy = WM_APP + 1;
+constexpr int kGroupMarkerImage = 144;
+// How long the close path waits for the single-instance listener to end.
 constexpr DWORD kListenerEndWaitMs = 2000;
+constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+
+CCorvanAssistantDlg* publishedMainWindow = nullptr;
+
+HANDLE CreateResetEvent(const wchar_t* name) {
+  HANDLE event = CreateEventW(nullptr, TRUE, TRUE, name);
+  if (event) ResetEvent(event);
+  return event;
+}
 
 }  // namespace
+
+CCorvanAssistantDlg* PublishedMainWindow() { return publishedMainWindow; }
 
 CCorvanAssistantDlg::CCorvanAssistantDlg(ProgramState& state, InstanceEvents events)
     : Dialog(IDD_MAIN_WINDOW), state_(state), events_(events) {}
 
+CCorvanAssistantDlg::~CCorvanAssistantDlg() {
+  if (publishedMainWindow == this) publishedMainWindow = nullptr;
+}
+
 BOOL CCorvanAssistantDlg::OnInitDialog() {
+  RunInitSequence(*this);
+  return TRUE;
+}
+
+void CCorvanAssistantDlg::InitialiseFramework() {
   Dialog::OnInitDialog();
   icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   SetWindowTextW(hwnd(), kWindowTitle);
-
-  ComputeProgramDir();
-  QueryWindowsVersion();
-  state_.functionCatalogue = BuildCatalogue(state_.functionLabels, state_.windows62);
-
-  if (state_.startHidden == 1) SetTimer(hwnd(), kTimerStartHidden, kStartHiddenPeriodMs, nullptr);
-  CreateThread(nullptr, 0, SingleInstanceListener, this, 0, nullptr);
-  LoadSettings(store_, state_.assignments, state_.functionCatalogue);
-  CreateThread(nullptr, 0, CloseWatcher, this, 0, nullptr);
-  SaveSettings(store_, state_.assignments, state_.functionCatalogue, *this);
-  return TRUE;
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
 }
+
+void CCorvanAssistantDlg::CreatePushLock() { state_.pushLock = std::make_unique<std::mutex>(); }
 
 void CCorvanAssistantDlg::ComputeProgramDir() {
   wchar_t path[510] = {};
@@ -55,13 +79,209 @@ void CCorvanAssistantDlg::QueryWindowsVersion() {
   state_.windows62 = IsWindows62OrLater(ok, version.dwMajorVersion, version.dwMinorVersion);
 }
 
+void CCorvanAssistantDlg::RegisterDeviceArrival() {
+  DEV_BROADCAST_DEVICEINTERFACE_W filter{};
+  filter.dbcc_size = sizeof(filter);
+  filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+  filter.dbcc_classguid = kHidInterfaceClass;
+  deviceNotification_ = RegisterDeviceNotificationW(hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+}
+
+void CCorvanAssistantDlg::LoadTrayMenu() { tray_.LoadContextMenu(); }
+
+void CCorvanAssistantDlg::AddTrayIcon() { tray_.Add(hwnd()); }
+
+void CCorvanAssistantDlg::Localise() {}
+
+void CCorvanAssistantDlg::PublishMainWindow() { publishedMainWindow = this; }
+
+void CCorvanAssistantDlg::BuildCatalogue() {
+  state_.functionCatalogue = corvan::BuildCatalogue(state_.functionLabels, state_.windows62);
+}
+
+void CCorvanAssistantDlg::CreateOverlayWindows() {
+  dwm_.module = LoadLibraryW(L"dwmapi.dll");
+  if (dwm_.module) {
+    dwm_.updateThumbnailProperties = GetProcAddress(dwm_.module, "DwmUpdateThumbnailProperties");
+    dwm_.queryThumbnailSourceSize = GetProcAddress(dwm_.module, "DwmQueryThumbnailSourceSize");
+    dwm_.registerThumbnail = GetProcAddress(dwm_.module, "DwmRegisterThumbnail");
+    dwm_.unregisterThumbnail = GetProcAddress(dwm_.module, "DwmUnregisterThumbnail");
+    dwm_.isCompositionEnabled = GetProcAddress(dwm_.module, "DwmIsCompositionEnabled");
+  }
+  overview_ = std::make_unique<EXPOSE_DLG>();
+  overview_->Create(nullptr);
+
+  magnifier_ = std::make_unique<CircleDLG>();
+  magnifier_->Create(nullptr);
+
+  cursorOverlay_ = std::make_unique<CursorDlg>();
+  if (cursorOverlay_->Create(nullptr)) {
+    SetWindowPos(cursorOverlay_->hwnd(), nullptr, 0, 0, 32, 32, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const LONG_PTR style = GetWindowLongPtrW(cursorOverlay_->hwnd(), GWL_EXSTYLE);
+    if (!(style & WS_EX_LAYERED)) {
+      SetWindowLongPtrW(cursorOverlay_->hwnd(), GWL_EXSTYLE, style | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW);
+    }
+  }
+
+  const LONG_PTR mainStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  if (!(mainStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, mainStyle | WS_EX_LAYERED);
+
+  board_ = std::make_unique<BoardDlg>();
+  board_->Create(FindWindowW(L"Progman", nullptr));
+
+  picker_ = std::make_unique<QxItemList>();
+  picker_->SetGroupMarkerImage(kGroupMarkerImage);
+  picker_->Create(nullptr);
+}
+
+void CCorvanAssistantDlg::SetUpSkin() {
+  // Until the skin is drawn, a layered window must be given an opacity to be seen at all.
+  SetLayeredWindowAttributes(hwnd(), 0, 255, LWA_ALPHA);
+}
+
+bool CCorvanAssistantDlg::StartsHidden() { return state_.startHidden == 1; }
+
+void CCorvanAssistantDlg::StartHideTimer() { SetTimer(hwnd(), kTimerStartHidden, kStartHiddenPeriodMs, nullptr); }
+
+void CCorvanAssistantDlg::RegisterRawInput() {
+  RAWINPUTDEVICE devices[std::size(kRawInputRegistrations)] = {};
+  for (size_t i = 0; i < std::size(kRawInputRegistrations); ++i) {
+    devices[i].usUsagePage = kRawInputRegistrations[i].usagePage;
+    devices[i].usUsage = kRawInputRegistrations[i].usage;
+    devices[i].dwFlags = RIDEV_INPUTSINK;
+    devices[i].hwndTarget = hwnd();
+  }
+  if (!RegisterRawInputDevices(devices, static_cast<UINT>(std::size(devices)), sizeof(RAWINPUTDEVICE))) {
+    MessageBoxW(nullptr, L"error", L"", MB_OK);
+  }
+}
+
+void CCorvanAssistantDlg::Invalidate() { InvalidateRect(hwnd(), nullptr, TRUE); }
+
+void CCorvanAssistantDlg::StartCursorFollower() {
+  state_.animationFrame = kOverlayHiddenFrame;
+  followerWake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  if (HANDLE thread = CreateThread(nullptr, 0, CursorOverlayFollower, this, 0, nullptr)) CloseHandle(thread);
+}
+
+void CCorvanAssistantDlg::StartRepaintAndPickerTimers() {
+  SetTimer(hwnd(), kTimerRepaintWhenVisible, kRepaintWhenVisiblePeriodMs, nullptr);
+  // The picker watch only has work while the picker is on screen; the picker starts and stops
+  // timer 3 as it shows and hides, so an idle program has no timer ticking.
+}
+
+void CCorvanAssistantDlg::StartSingleInstanceListener() {
+  if (HANDLE thread = CreateThread(nullptr, 0, SingleInstanceListener, this, 0, nullptr)) CloseHandle(thread);
+}
+
+void CCorvanAssistantDlg::LoadSettings() { corvan::LoadSettings(store_, state_.assignments, state_.functionCatalogue); }
+
+void CCorvanAssistantDlg::CreateTiltEvents() {
+  tiltEvent_ = CreateResetEvent(kTiltEventName);
+  defaultsEvent_ = CreateResetEvent(kDefaultsEventName);
+}
+
+void CCorvanAssistantDlg::StartTiltWorkerAndCloseWatcher() {
+  if (HANDLE thread = CreateThread(nullptr, 0, TiltWorker, this, 0, nullptr)) CloseHandle(thread);
+  if (HANDLE thread = CreateThread(nullptr, 0, CloseWatcher, this, 0, nullptr)) CloseHandle(thread);
+}
+
+void CCorvanAssistantDlg::InstallMouseHook() {
+  hooks_ = std::make_unique<SystemHooks>(state_, *board_, tiltEvent_);
+  hooks_->InstallMouseHook();
+}
+
+void CCorvanAssistantDlg::LoadHookLibrary() {
+  hookLibrary_ = LoadLibraryW((state_.programDir + QX_HOOK_LIBRARY_NAME).c_str());
+  if (!hookLibrary_) return;
+  auto setHook = reinterpret_cast<QxSetHookFunction>(
+      reinterpret_cast<void*>(GetProcAddress(hookLibrary_, QX_HOOK_EXPORT_NAME)));
+  if (setHook) setHook(board_->hwnd(), QX_HOOK_ENABLE, QX_HOOK_TAG, QX_HOOK_OPTION);
+}
+
+void CCorvanAssistantDlg::InitialiseCom() { comInitialised_ = SUCCEEDED(CoInitialize(nullptr)); }
+
+void CCorvanAssistantDlg::InstallForegroundHook() { hooks_->InstallForegroundHook(); }
+
+void CCorvanAssistantDlg::SaveSettings() {
+  corvan::SaveSettings(store_, state_.assignments, state_.functionCatalogue, *this);
+}
+
+void CCorvanAssistantDlg::PushSettingsToReceivers() {}
+
+void CCorvanAssistantDlg::RepaintMainWindow() { InvalidateRect(hwnd(), nullptr, FALSE); }
+
+void CCorvanAssistantDlg::PulseDefaultsEvent() {
+  if (defaultsEvent_) PulseEvent(defaultsEvent_);
+}
+
+std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kWakeFromSecondCopyMessage) {
+    SetTimer(hwnd(), kTimerShowSequence, showSequence_.Start(), nullptr);
+    return 0;
+  }
+  if (message == kTrayCallbackMessage) {
+    OnTrayNotification(wParam, lParam);
+    return 0;
+  }
+  if (taskbarCreatedMessage_ && message == taskbarCreatedMessage_) {
+    tray_.AddAgain();
+    return 0;
+  }
+  if (message == WM_QUERYDRAGICON) return reinterpret_cast<LRESULT>(icon_);
+  return Dialog::WindowProc(message, wParam, lParam);
+}
+
+void CCorvanAssistantDlg::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage) {
+  const TrayReaction reaction =
+      trayClicks_.OnNotification(static_cast<uint32_t>(iconId), static_cast<uint32_t>(mouseMessage));
+  if (reaction.showWindow) {
+    ShowWindow(hwnd(), SW_RESTORE);
+    BringWindowToTop(hwnd());
+    SetForegroundWindow(hwnd());
+  }
+  if (reaction.cancelMenu) KillTimer(hwnd(), kTimerTrayMenu);
+  if (reaction.showWindow) InvalidateRect(hwnd(), nullptr, FALSE);
+  if (reaction.menuDelayMs) SetTimer(hwnd(), kTimerTrayMenu, reaction.menuDelayMs, nullptr);
+}
+
 bool CCorvanAssistantDlg::OnCommand(WORD id, WORD notifyCode) {
-  if (id == IDC_ENABLE_EXPOSE) return true;
-  return Dialog::OnCommand(id, notifyCode);
+  switch (id) {
+    case IDC_ENABLE_EXPOSE:
+      return true;
+    case ID_TRAY_SHOW:
+      ShowFromTray();
+      return true;
+    case ID_TRAY_EXIT:
+      state_.assignments.flagByte = 0;
+      state_.shuttingDown = kClosing;
+      PulseEvent(events_.close);
+      return true;
+    default:
+      return Dialog::OnCommand(id, notifyCode);
+  }
+}
+
+void CCorvanAssistantDlg::ShowFromTray() {
+  if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOWNORMAL);
+  if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);
+  SetForegroundWindow(hwnd());
 }
 
 void CCorvanAssistantDlg::OnTimer(UINT_PTR id) {
   switch (id) {
+    case kTimerRepaintWhenVisible:
+      if (IsWindowVisible(hwnd())) {
+        KillTimer(hwnd(), kTimerRepaintWhenVisible);
+        InvalidateRect(hwnd(), nullptr, FALSE);
+      }
+      break;
+    case kTimerGestureAnimation:
+      KillTimer(hwnd(), kTimerGestureAnimation);
+      break;
+    case kTimerPickerWatch:
+      OnPickerWatch();
+      break;
     case kTimerStartHidden:
       if (state_.startHidden != 1) {
         KillTimer(hwnd(), kTimerStartHidden);
@@ -76,6 +296,11 @@ void CCorvanAssistantDlg::OnTimer(UINT_PTR id) {
       KillTimer(hwnd(), kTimerForeground);
       SetForegroundWindow(hwnd());
       break;
+    case kTimerTrayMenu:
+      // Stopped before the menu's own modal loop runs, or the timer would fire inside it.
+      KillTimer(hwnd(), kTimerTrayMenu);
+      tray_.ShowMenuAtCursor();
+      break;
     case kTimerShowSequence:
       KillTimer(hwnd(), kTimerShowSequence);
       if (auto due = showSequence_.Advance()) {
@@ -86,6 +311,15 @@ void CCorvanAssistantDlg::OnTimer(UINT_PTR id) {
     default:
       break;
   }
+}
+
+void CCorvanAssistantDlg::OnPickerWatch() {
+  HWND foreground = GetForegroundWindow();
+  const bool ours = foreground && ((magnifier_ && foreground == magnifier_->hwnd()) || foreground == hwnd() ||
+                                   (picker_ && picker_->OwnsWindow(foreground)));
+  const PickerWatchFacts facts{picker_ != nullptr, picker_ && picker_->IsVisible(), picker_ ? picker_->opacity() : 0,
+                               picker_ && picker_->openedForAssignment(), ours};
+  if (PickerShouldClose(facts)) picker_->ClosePicker();
 }
 
 void CCorvanAssistantDlg::RunShowStep(ShowStep step) {
@@ -105,47 +339,44 @@ void CCorvanAssistantDlg::RunShowStep(ShowStep step) {
   }
 }
 
+bool CCorvanAssistantDlg::OnSetCursor(HWND, UINT, UINT) {
+  if (hoveredButton_ == -1 && hoveredDefault_ == -1 && hoveredControl_ == -1) return false;
+  SetCursor(LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_CURSOR)));
+  return true;
+}
+
 void CCorvanAssistantDlg::OnCancel() {
   // Esc and close requests never end the program; only the close path does.
   if (state_.shuttingDown == kRunning) return;
+  if (defaultsEvent_) PulseEvent(defaultsEvent_);
   PulseEvent(events_.singleInstance);
-  for (DWORD waited = 0; state_.shuttingDown != kListenerEnded && waited < kListenerEndWaitMs; waited += 2) {
-    Sleep(2);
-  }
+  if (tiltEvent_) PulseEvent(tiltEvent_);
+  if (followerWake_) SetEvent(followerWake_);
+  // Bounded: a listener that is not waiting at the moment of the pulse must not hold up the exit.
+  for (DWORD waited = 0; state_.shuttingDown != kListenerEnded && waited < kListenerEndWaitMs; waited += 2) Sleep(2);
   Sleep(10);
+  if (tiltEvent_) CloseHandle(tiltEvent_);
+  tiltEvent_ = nullptr;
   EndDialog(IDCANCEL);
 }
 
-std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == kWakeFromSecondCopy) {
-    SetTimer(hwnd(), kTimerShowSequence, showSequence_.Start(), nullptr);
-    return 0;
+void CCorvanAssistantDlg::OnDestroy() {
+  tray_.Remove();
+  if (picker_) picker_->ClosePicker();
+  if (cursorOverlay_ && cursorOverlay_->hwnd()) PostMessageW(cursorOverlay_->hwnd(), WM_CLOSE, 0, 0);
+  if (overview_ && overview_->hwnd()) PostMessageW(overview_->hwnd(), WM_CLOSE, 0, 0);
+  if (picker_ && picker_->hwnd()) PostMessageW(picker_->hwnd(), WM_CLOSE, 0, 0);
+  if (hookLibrary_) FreeLibrary(hookLibrary_);
+  hookLibrary_ = nullptr;
+  if (hooks_) {
+    hooks_->RemoveMouseHook();
+    if (hooks_->foregroundHookInstalled()) {
+      hooks_->RemoveForegroundHook();
+      if (comInitialised_) CoUninitialize();
+    }
   }
-  return Dialog::WindowProc(message, wParam, lParam);
-}
-
-void CCorvanAssistantDlg::OnDestroy() {}
-
-DWORD WINAPI CCorvanAssistantDlg::SingleInstanceListener(LPVOID param) {
-  auto* self = static_cast<CCorvanAssistantDlg*>(param);
-  // The show sequence runs on the window's thread, so this thread is back waiting at once and a
-  // later copy's pulse is never missed.
-  while (WaitForSingleObject(self->events_.singleInstance, INFINITE) == WAIT_OBJECT_0) {
-    if (self->state_.shuttingDown != kRunning) break;
-    PostMessageW(self->hwnd(), kWakeFromSecondCopy, 0, 0);
-  }
-  self->state_.shuttingDown = kListenerEnded;
-  return 0;
-}
-
-DWORD WINAPI CCorvanAssistantDlg::CloseWatcher(LPVOID param) {
-  auto* self = static_cast<CCorvanAssistantDlg*>(param);
-  if (WaitForSingleObject(self->events_.close, INFINITE) != WAIT_OBJECT_0) return 0;
-  self->state_.assignments.flagByte = 0;
-  self->state_.shuttingDown = kClosing;
-  Sleep(400);
-  PostMessageW(self->hwnd(), WM_COMMAND, IDCANCEL, 0);
-  return 0;
+  if (deviceNotification_) UnregisterDeviceNotification(deviceNotification_);
+  Sleep(10);
 }
 
 }  // namespace corvan

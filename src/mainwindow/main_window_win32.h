@@ -2,13 +2,29 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "config/assignments.h"
 #include "config/settings_store.h"
+#include "input/tray_clicks.h"
+#include "mainwindow/hooks_win32.h"
+#include "mainwindow/init_sequence.h"
 #include "mainwindow/program_state.h"
 #include "mainwindow/show_sequence.h"
+#include "mainwindow/tray_icon_win32.h"
 #include "platform/dialog_win32.h"
 #include "platform/registry_settings_store_win32.h"
 
 namespace corvan {
+
+class EXPOSE_DLG;
+class CircleDLG;
+class CursorDlg;
+class BoardDlg;
+class QxItemList;
+
+// Posted by the single-instance listener when a later copy asks for the window.
+inline constexpr UINT kWakeFromSecondCopyMessage = WM_APP + 1;
 
 // The two events start-up creates; later copies pulse them.
 struct InstanceEvents {
@@ -16,35 +32,108 @@ struct InstanceEvents {
   HANDLE close = nullptr;
 };
 
+// Desktop composition entry points, loaded at run time; empty when the library or an export is
+// missing, which the overview treats as composition off.
+struct DwmEntryPoints {
+  HMODULE module = nullptr;
+  FARPROC updateThumbnailProperties = nullptr;
+  FARPROC queryThumbnailSourceSize = nullptr;
+  FARPROC registerThumbnail = nullptr;
+  FARPROC unregisterThumbnail = nullptr;
+  FARPROC isCompositionEnabled = nullptr;
+};
+
 // The main window: the skinned picture of the mouse, owner of the tray icon, the overlays, the
 // background threads and the hooks. Runs modally for the whole life of the program.
-class CCorvanAssistantDlg : public Dialog, private ReceiverPush {
+class CCorvanAssistantDlg : public Dialog, private MainWindowInit, private ReceiverPush, private FactoryDefaultEffects {
  public:
   CCorvanAssistantDlg(ProgramState& state, InstanceEvents events);
+  ~CCorvanAssistantDlg() override;
 
  protected:
   BOOL OnInitDialog() override;
   std::optional<LRESULT> WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool OnCommand(WORD id, WORD notifyCode) override;
   void OnTimer(UINT_PTR id) override;
+  bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
   void OnDestroy() override;
   void OnCancel() override;
   void OnOK() override {}
 
  private:
-  void PushSettingsToReceivers() override {}
-  void ComputeProgramDir();
-  void QueryWindowsVersion();
+  // Initialisation steps, run in order by RunInitSequence.
+  void InitialiseFramework() override;
+  void CreatePushLock() override;
+  void ComputeProgramDir() override;
+  void QueryWindowsVersion() override;
+  void RegisterDeviceArrival() override;
+  void LoadTrayMenu() override;
+  void AddTrayIcon() override;
+  void Localise() override;
+  void PublishMainWindow() override;
+  void BuildCatalogue() override;
+  void CreateOverlayWindows() override;
+  void SetUpSkin() override;
+  bool StartsHidden() override;
+  void StartHideTimer() override;
+  void RegisterRawInput() override;
+  void Invalidate() override;
+  void StartCursorFollower() override;
+  void StartRepaintAndPickerTimers() override;
+  void StartSingleInstanceListener() override;
+  void LoadSettings() override;
+  void CreateTiltEvents() override;
+  void StartTiltWorkerAndCloseWatcher() override;
+  void InstallMouseHook() override;
+  void LoadHookLibrary() override;
+  void InitialiseCom() override;
+  void InstallForegroundHook() override;
+  void SaveSettings() override;
+
+  void PushSettingsToReceivers() override;
+  void RepaintMainWindow() override;
+  void PulseDefaultsEvent() override;
+
+  void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
+  void ShowFromTray();
+  void OnPickerWatch();
   void RunShowStep(ShowStep step);
 
+  static DWORD WINAPI CursorOverlayFollower(LPVOID self);
   static DWORD WINAPI SingleInstanceListener(LPVOID self);
+  static DWORD WINAPI TiltWorker(LPVOID self);
   static DWORD WINAPI CloseWatcher(LPVOID self);
 
   ProgramState& state_;
   InstanceEvents events_;
   RegistrySettingsStore store_;
   ShowSequence showSequence_;
+  TrayIcon tray_;
+  TrayClicks trayClicks_;
+  UINT taskbarCreatedMessage_ = 0;
   HICON icon_ = nullptr;
+  HDEVNOTIFY deviceNotification_ = nullptr;
+  DwmEntryPoints dwm_;
+  std::unique_ptr<EXPOSE_DLG> overview_;
+  std::unique_ptr<CircleDLG> magnifier_;
+  std::unique_ptr<CursorDlg> cursorOverlay_;
+  std::unique_ptr<BoardDlg> board_;
+  std::unique_ptr<QxItemList> picker_;
+  std::unique_ptr<SystemHooks> hooks_;
+  HMODULE hookLibrary_ = nullptr;
+  HANDLE tiltEvent_ = nullptr;
+  HANDLE defaultsEvent_ = nullptr;
+  // Wakes the cursor overlay follower when a gesture animation starts (or the program closes).
+  HANDLE followerWake_ = nullptr;
+  bool comInitialised_ = false;
+
+  // Hover values of the editor; -1 when the pointer is over none of them.
+  int hoveredButton_ = -1;
+  int hoveredDefault_ = -1;
+  int hoveredControl_ = -1;
 };
+
+// The main window, published for the windows that need to reach it (the overview).
+CCorvanAssistantDlg* PublishedMainWindow();
 
 }  // namespace corvan

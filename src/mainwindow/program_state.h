@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 
 #include "config/assignments.h"
@@ -28,6 +30,8 @@ struct ProgramState {
   Assignments assignments;
   bool windows62 = false;
   std::wstring programDir;
+  // Serialises everything that talks to a receiver.
+  std::unique_ptr<std::mutex> pushLock;
 
   std::atomic<int32_t> startHidden{0};
   std::atomic<int32_t> shuttingDown{kRunning};

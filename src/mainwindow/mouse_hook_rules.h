@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+
+namespace corvan {
+
+inline constexpr uint32_t kMessageMouseWheel = 0x020A;
+inline constexpr uint32_t kMessageMouseHWheel = 0x020E;
+inline constexpr int32_t kWheelNotch = 120;
+inline constexpr int32_t kSpotlightMin = 100;
+inline constexpr int32_t kSpotlightMax = 800;
+inline constexpr int32_t kSpotlightStepPerNotch = 10;
+inline constexpr int32_t kBoardModeSpotlight = 4;
+
+struct MouseHookEvent {
+  int32_t code;          // hook code; only HC_ACTION (0) is ours to look at
+  uint32_t message;      // WM_MOUSEWHEEL, WM_MOUSEHWHEEL, ...
+  uint32_t mouseData;    // high word: the signed wheel delta
+};
+
+struct MouseHookContext {
+  bool boardVisible;
+  int32_t boardMode;
+  int32_t spotlightSize;
+};
+
+enum class HookVerdict {
+  ReturnZero,  // not an action code: return 0 without calling the next hook
+  PassOn,      // call the next hook and return its answer
+  Swallow,     // return 1: the event never reaches any application
+};
+
+struct MouseHookDecision {
+  HookVerdict verdict = HookVerdict::PassOn;
+  int32_t spotlightSize = 0;  // the new size when the wheel resized the spotlight
+  bool resizeSpotlight = false;
+  int32_t tiltSteps = 0;      // added to the tilt accumulator (then the tilt event is pulsed)
+  bool addTilt = false;
+};
+
+// What the low-level mouse hook does with one event: integer arithmetic only, it runs for every
+// mouse event of the desktop.
+MouseHookDecision DecideMouseHook(const MouseHookEvent& event, const MouseHookContext& context);
+
+// A wheel delta as whole notches: deltas below one notch still count as one in their direction.
+int32_t WheelNotches(int32_t delta);
+
+}  // namespace corvan

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace corvan {
+
+// The tray icon and its menu. The record is kept so the icon can be added again when the taskbar
+// is re-created, and removed at exit.
+class TrayIcon {
+ public:
+  void LoadContextMenu();
+  void Add(HWND owner);
+  void AddAgain();
+  void Remove();
+  // Shows the menu's first pop-up at the pointer; commands go to the owner.
+  void ShowMenuAtCursor();
+  const NOTIFYICONDATAW& record() const { return record_; }
+
+ private:
+  NOTIFYICONDATAW record_{};
+  HMENU menu_ = nullptr;
+  bool added_ = false;
+};
+
+}  // namespace corvan
