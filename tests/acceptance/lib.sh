@@ -62,3 +62,24 @@ start_resident_copy() {
   FIRST_PID=$LAST_PID
   wait_until 15 window_exists || fail "the main window never appeared"
 }
+
+menu_visible() { probe menu-visible; }
+menu_hidden() { ! probe menu-visible; }
+
+# Without a window manager Wine keeps tray icons in a small window of its own; the first icon
+# sits at its left end.
+tray_window() { xdotool search --onlyvisible --name "Wine System Tray" 2>/dev/null | head -n 1; }
+tray_icon_point() {
+  local id; id=$(tray_window) || return 1
+  [ -n "$id" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  echo "$((X + 10)) $((Y + 10))"
+}
+click_tray_icon() {  # button [repeat]
+  local point; point=$(tray_icon_point) || return 1
+  # A synchronous move to where the pointer already is would wait for a motion that never comes.
+  xdotool mousemove 640 400
+  # shellcheck disable=SC2086
+  xdotool mousemove --sync $point click --repeat "${2:-1}" --delay 80 "$1"
+}
+no_tray_icon() { [ -z "$(tray_window)" ]; }

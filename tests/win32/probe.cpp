@@ -1,8 +1,11 @@
 // Answers questions about the Wine session for the acceptance scripts.
 //   probe event-exists NAME    exit 0 when a named event NAME exists
 //   probe hide-window TITLE    hides the top-level window TITLE as the program itself would
+//   probe menu-visible         exit 0 while a pop-up menu is on screen
+//   probe menu-rect            prints the visible pop-up menu's screen rectangle: left top right bottom
 #include <windows.h>
 
+#include <cstdio>
 #include <cwchar>
 
 int wmain(int argc, wchar_t** argv) {
@@ -16,6 +19,17 @@ int wmain(int argc, wchar_t** argv) {
     HWND window = FindWindowW(nullptr, argv[2]);
     if (!window) return 1;
     ShowWindow(window, SW_HIDE);
+    return 0;
+  }
+  if (argc == 2 && std::wcscmp(argv[1], L"menu-visible") == 0) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu && IsWindowVisible(menu) ? 0 : 1;
+  }
+  if (argc == 2 && std::wcscmp(argv[1], L"menu-rect") == 0) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    RECT r{};
+    if (!menu || !IsWindowVisible(menu) || !GetWindowRect(menu, &r)) return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
     return 0;
   }
   return 2;

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Counts how often the running program's threads wake up while it sits idle in the tray with its
+# window hidden. Each Windows thread under Wine is a Linux thread of the program's process, so the
+# sum of their voluntary context switches over a fixed period is the figure.
+# Usage: scripts/bench-idle-wakeups.sh [seconds]   (default 10; needs a built windows preset)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+seconds=${1:-10}
+
+source scripts/wine-env.sh
+trap wine_env_stop EXIT
+wine_env_start
+
+wine build/windows/CorvanAssistant.exe /hide >/dev/null 2>&1 </dev/null &
+program=$!
+for _ in $(seq 1 200); do
+  xdotool search --name "Telvo Mirkat Rev1.0" >/dev/null 2>&1 && break
+  sleep 0.1
+done
+sleep 3  # let start-up settle: the window hides, the first save and push end
+
+switches() {
+  local total=0 file
+  for file in /proc/"$program"/task/*/status; do
+    total=$((total + $(awk '/^voluntary_ctxt_switches/ {print $2}' "$file" 2>/dev/null || echo 0)))
+  done
+  echo "$total"
+}
+threads=$(ls /proc/"$program"/task | wc -l)
+before=$(switches)
+sleep "$seconds"
+after=$(switches)
+
+wine build/windows/CorvanAssistant.exe /close >/dev/null 2>&1 </dev/null || true
+for _ in $(seq 1 200); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+
+echo "threads: $threads"
+echo "voluntary context switches in ${seconds} s: $((after - before)) ($(awk "BEGIN {printf \"%.1f\", ($after - $before) / $seconds}") per second)"

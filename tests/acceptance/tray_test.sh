@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# The tray icon and its menu: right click opens the menu at once, a single left click after half
+# a second, a double click shows the window and no menu; Esc leaves the window open; Exit ends
+# the program and takes the icon away.
+source "$(dirname "$0")/lib.sh"
+
+start_resident_copy
+wait_until 10 tray_icon_point || fail "no tray icon"
+
+click_tray_icon 3
+wait_until 3 menu_visible || fail "a right click opened no menu"
+xdotool key Escape
+wait_until 3 menu_hidden || fail "the menu did not close"
+
+hide_window
+wait_until 5 window_hidden || fail "could not hide the window"
+click_tray_icon 1
+start=$(date +%s%N)
+wait_until 5 menu_visible || fail "a single left click opened no menu"
+elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+[ "$elapsed" -ge 300 ] || fail "the menu opened after $elapsed ms, before the double-click time was over"
+xdotool key Escape
+wait_until 3 menu_hidden || fail "the menu did not close"
+
+click_tray_icon 1 2
+wait_until 5 window_visible || fail "a double click did not show the window"
+# The menu would have opened 500 ms after the first click.
+sleep 1
+menu_hidden || fail "a double click also opened the menu"
+
+# Esc on the main window does not close it.
+xdotool search --onlyvisible --name "$WINDOW_TITLE" windowactivate --sync 2>/dev/null || true
+xdotool key Escape
+sleep 0.5
+alive "$FIRST_PID" || fail "Esc ended the program"
+window_visible || fail "Esc hid the window"
+
+# Exit from the menu.
+click_tray_icon 3
+wait_until 3 menu_visible || fail "no menu for Exit"
+read -r left top right bottom < <(wine "$PROBE" menu-rect 2>/dev/null </dev/null | tr -d "\r")
+xdotool mousemove --sync $((left + 20)) $((bottom - 10)) click 1  # "Exit", the last item
+wait_until 15 ended "$FIRST_PID" || fail "Exit did not end the program"
+wait_until 5 no_tray_icon || fail "the tray icon stayed after Exit"
+echo PASS
