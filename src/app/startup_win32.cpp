@@ -7,8 +7,10 @@
 
 #include "app/close_event_security_win32.h"
 #include "app/named_events.h"
+#include "device/diagnosis.h"
 #include "mainwindow/main_window_win32.h"
 #include "platform/console_win32.h"
+#include "platform/hid_win32.h"
 #include "platform/registry_settings_store_win32.h"
 #include "resource_ids.h"
 
@@ -56,7 +58,9 @@ void Win32Startup::AskRunningCopyToClose() { PulseExisting(kCloseEventName); }
 
 void Win32Startup::PrintDiagnosis() {
   ConsoleOutput console;
-  console.Print(L"HID interfaces\n");
+  Win32HidEnumerator enumerator;
+  const std::wstring lines = WideFromPath(DiagnoseInterfaces(enumerator));
+  console.Print(lines.empty() ? L"No HID interfaces present.\n" : lines);
 }
 
 void Win32Startup::DeleteSettingsKey() { corvan::DeleteSettingsKey(); }

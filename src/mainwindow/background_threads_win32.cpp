@@ -7,7 +7,6 @@ namespace {
 
 constexpr DWORD kFollowerPeriodMs = 30;
 constexpr int kOverlayBelowPointer = 50;
-constexpr DWORD kCloseSettleMs = 400;
 
 }  // namespace
 
@@ -62,10 +61,9 @@ DWORD WINAPI CCorvanAssistantDlg::TiltWorker(LPVOID param) {
 DWORD WINAPI CCorvanAssistantDlg::CloseWatcher(LPVOID param) {
   auto* self = static_cast<CCorvanAssistantDlg*>(param);
   if (WaitForSingleObject(self->events_.close, INFINITE) != WAIT_OBJECT_0) return 0;
-  self->state_.assignments.flagByte = 0;
-  self->state_.shuttingDown = kClosing;
-  Sleep(kCloseSettleMs);
-  PostMessageW(self->hwnd(), WM_COMMAND, IDCANCEL, 0);
+  HWND window = self->hwnd();
+  self->receiverLink_->RunCloseSequence(self->state_.assignments, self->state_.shuttingDown,
+                                        [window] { PostMessageW(window, WM_COMMAND, IDCANCEL, 0); });
   return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <dbt.h>
 #include <objbase.h>
+#include <wtsapi32.h>
 
 #include "app/named_events.h"
 #include "config/settings.h"
@@ -10,6 +11,7 @@
 #include "mainwindow/main_window_timers.h"
 #include "mainwindow/picker_watch.h"
 #include "overview/expose_dlg_win32.h"
+#include "platform/windows_version_win32.h"
 #include "presenter/board_dlg_win32.h"
 #include "presenter/circle_dlg_win32.h"
 #include "presenter/cursor_dlg_win32.h"
@@ -58,7 +60,11 @@ void CCorvanAssistantDlg::InitialiseFramework() {
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
 }
 
-void CCorvanAssistantDlg::CreatePushLock() { state_.pushLock = std::make_unique<std::mutex>(); }
+void CCorvanAssistantDlg::CreatePushLock() {
+  state_.pushLock = std::make_unique<std::mutex>();
+  receiverLink_ = std::make_unique<ReceiverLink>(hidEnumerator_, sleeper_, threadStarter_, *state_.pushLock,
+                                                 state_.assignments, state_.shuttingDown);
+}
 
 void CCorvanAssistantDlg::ComputeProgramDir() {
   wchar_t path[510] = {};
@@ -69,15 +75,7 @@ void CCorvanAssistantDlg::ComputeProgramDir() {
   state_.programDir = dir + L"\\";
 }
 
-void CCorvanAssistantDlg::QueryWindowsVersion() {
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  const bool ok = GetVersionExW(&version) != FALSE;
-#pragma GCC diagnostic pop
-  state_.windows62 = IsWindows62OrLater(ok, version.dwMajorVersion, version.dwMinorVersion);
-}
+void CCorvanAssistantDlg::QueryWindowsVersion() { state_.windows62 = QueryWindows62OrLater(); }
 
 void CCorvanAssistantDlg::RegisterDeviceArrival() {
   DEV_BROADCAST_DEVICEINTERFACE_W filter{};
@@ -85,6 +83,9 @@ void CCorvanAssistantDlg::RegisterDeviceArrival() {
   filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
   filter.dbcc_classguid = kHidInterfaceClass;
   deviceNotification_ = RegisterDeviceNotificationW(hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
+  // A receiver may lose its state while the system sleeps or the session is locked; the apply
+  // pass on resume and on unlock gives it back without a re-plug.
+  sessionNotification_ = WTSRegisterSessionNotification(hwnd(), NOTIFY_FOR_THIS_SESSION) != FALSE;
 }
 
 void CCorvanAssistantDlg::LoadTrayMenu() { tray_.LoadContextMenu(); }
@@ -207,7 +208,9 @@ void CCorvanAssistantDlg::SaveSettings() {
   corvan::SaveSettings(store_, state_.assignments, state_.functionCatalogue, *this);
 }
 
-void CCorvanAssistantDlg::PushSettingsToReceivers() {}
+void CCorvanAssistantDlg::PushSettingsToReceivers() {
+  if (receiverLink_) receiverLink_->PushSettingsToReceivers();
+}
 
 void CCorvanAssistantDlg::RepaintMainWindow() { InvalidateRect(hwnd(), nullptr, FALSE); }
 
@@ -228,7 +231,21 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
     tray_.AddAgain();
     return 0;
   }
-  if (message == WM_QUERYDRAGICON) return reinterpret_cast<LRESULT>(icon_);
+  switch (message) {
+    case WM_QUERYDRAGICON:
+      return reinterpret_cast<LRESULT>(icon_);
+    case WM_DEVICECHANGE:
+      OnDeviceChange(wParam, lParam);
+      return TRUE;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC) PushSettingsToReceivers();
+      return TRUE;
+    case WM_WTSSESSION_CHANGE:
+      if (wParam == WTS_SESSION_UNLOCK) PushSettingsToReceivers();
+      return 0;
+    default:
+      break;
+  }
   return Dialog::WindowProc(message, wParam, lParam);
 }
 
@@ -243,6 +260,15 @@ void CCorvanAssistantDlg::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage)
   if (reaction.cancelMenu) KillTimer(hwnd(), kTimerTrayMenu);
   if (reaction.showWindow) InvalidateRect(hwnd(), nullptr, FALSE);
   if (reaction.menuDelayMs) SetTimer(hwnd(), kTimerTrayMenu, reaction.menuDelayMs, nullptr);
+}
+
+void CCorvanAssistantDlg::OnDeviceChange(WPARAM event, LPARAM data) {
+  // Only arrivals matter: no state is kept per device, so a removal has nothing to forget.
+  if (event != DBT_DEVICEARRIVAL || !data || !receiverLink_) return;
+  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
+  if (header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return;
+  const auto* record = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(data);
+  receiverLink_->OnInterfaceArrived(PathFromWide(record->dbcc_name));
 }
 
 bool CCorvanAssistantDlg::OnCommand(WORD id, WORD notifyCode) {
@@ -376,6 +402,7 @@ void CCorvanAssistantDlg::OnDestroy() {
     }
   }
   if (deviceNotification_) UnregisterDeviceNotification(deviceNotification_);
+  if (sessionNotification_) WTSUnRegisterSessionNotification(hwnd());
   Sleep(10);
 }
 

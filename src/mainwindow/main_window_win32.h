@@ -6,6 +6,7 @@
 
 #include "config/assignments.h"
 #include "config/settings_store.h"
+#include "device/receiver_link.h"
 #include "input/tray_clicks.h"
 #include "mainwindow/hooks_win32.h"
 #include "mainwindow/init_sequence.h"
@@ -13,6 +14,7 @@
 #include "mainwindow/show_sequence.h"
 #include "mainwindow/tray_icon_win32.h"
 #include "platform/dialog_win32.h"
+#include "platform/hid_win32.h"
 #include "platform/registry_settings_store_win32.h"
 
 namespace corvan {
@@ -95,6 +97,7 @@ class CCorvanAssistantDlg : public Dialog, private MainWindowInit, private Recei
   void PulseDefaultsEvent() override;
 
   void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
+  void OnDeviceChange(WPARAM event, LPARAM data);
   void ShowFromTray();
   void OnPickerWatch();
   void RunShowStep(ShowStep step);
@@ -113,6 +116,11 @@ class CCorvanAssistantDlg : public Dialog, private MainWindowInit, private Recei
   UINT taskbarCreatedMessage_ = 0;
   HICON icon_ = nullptr;
   HDEVNOTIFY deviceNotification_ = nullptr;
+  bool sessionNotification_ = false;
+  Win32HidEnumerator hidEnumerator_;
+  Win32Sleeper sleeper_;
+  DetachedThreadStarter threadStarter_;
+  std::unique_ptr<ReceiverLink> receiverLink_;
   DwmEntryPoints dwm_;
   std::unique_ptr<EXPOSE_DLG> overview_;
   std::unique_ptr<CircleDLG> magnifier_;

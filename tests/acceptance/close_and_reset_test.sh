@@ -10,9 +10,8 @@ probe event-exists zxmouseeventtouch_close && fail "/close alone left a close ev
 
 # A second copy with /reset deletes the key (start-up then makes it again, empty) and wakes the
 # running copy, which keeps its settings in memory until its next save.
-start_resident_copy /hide
+start_hidden_copy
 wait_until 10 reg_value bt3 || fail "the first save did not write the values"
-wait_until 5 window_hidden || fail "/hide did not hide the window"
 run_program /reset
 reg_value bt3 && fail "/reset did not delete the values"
 key_exists || fail "/reset did not make the key again"

@@ -37,6 +37,8 @@ window_hidden() { window_exists && ! window_visible; }
 
 probe() { wine "$PROBE" "$@" >/dev/null 2>&1 </dev/null; }
 hide_window() { probe hide-window "$WINDOW_TITLE"; }
+# Hides the window and checks it stays hidden: a wake-up's show sequence may still be raising it.
+hide_and_stay_hidden() { hide_window; sleep 0.3; window_hidden; }
 
 reg_value() {  # prints the value's data, fails when the key or value is missing
   wine reg query "$SETTINGS_KEY" /v "$1" 2>/dev/null </dev/null | tr -d '\r' | awk -v n="$1" 'index($0, "    " n "    ") == 1 {print $NF}' | grep .
@@ -57,6 +59,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Started with /hide, the window shows briefly and then hides; waiting for both steps keeps a
+# later check from mistaking the moment before the first show for the hidden state.
+start_hidden_copy() {
+  start_resident_copy /hide "$@"
+  wait_until 10 window_visible || fail "the window never showed before hiding"
+  wait_until 10 window_hidden || fail "/hide did not hide the window"
+}
+
 start_resident_copy() {
   start_program "$@"
   FIRST_PID=$LAST_PID
@@ -75,11 +85,22 @@ tray_icon_point() {
   eval "$(xdotool getwindowgeometry --shell "$id")"
   echo "$((X + 10)) $((Y + 10))"
 }
-click_tray_icon() {  # button [repeat]
+move_to_tray_icon() {
   local point; point=$(tray_icon_point) || return 1
   # A synchronous move to where the pointer already is would wait for a motion that never comes.
   xdotool mousemove 640 400
   # shellcheck disable=SC2086
-  xdotool mousemove --sync $point click --repeat "${2:-1}" --delay 80 "$1"
+  xdotool mousemove --sync $point
+}
+click_tray_icon() {  # button [repeat]
+  move_to_tray_icon || return 1
+  xdotool click --repeat "${2:-1}" --delay 80 "$1"
+}
+# Esc, or a click on the empty desktop when the menu did not get the keyboard.
+close_menu() {
+  xdotool key Escape
+  wait_until 1 menu_hidden && return 0
+  xdotool mousemove 1200 760 click 1
+  wait_until 3 menu_hidden
 }
 no_tray_icon() { [ -z "$(tray_window)" ]; }

@@ -2,8 +2,7 @@
 # One copy per logon: a second copy wakes the first and ends; /hide on a second copy only wakes.
 source "$(dirname "$0")/lib.sh"
 
-start_resident_copy /hide
-wait_until 5 window_hidden || fail "/hide did not hide the window"
+start_hidden_copy
 
 for switches in "" "/hide"; do
   start_program $switches
@@ -11,8 +10,7 @@ for switches in "" "/hide"; do
   wait_until 10 ended "$second" || fail "the second copy ($switches) did not end"
   wait_until 5 window_visible || fail "the second copy ($switches) did not wake the first"
   alive "$FIRST_PID" || fail "the first copy ended"
-  hide_window
-  wait_until 5 window_hidden || fail "could not hide the window again"
+  wait_until 5 hide_and_stay_hidden || fail "could not hide the window again"
 done
 
 run_program /close
