@@ -132,7 +132,7 @@ void CCorvanAssistantDlg::CreateOverlayWindows() {
 
   picker_ = std::make_unique<QxItemList>();
   picker_->SetGroupMarkerImage(kGroupMarkerImage);
-  picker_->Create(nullptr);
+  picker_->Create(hwnd());
 }
 
 void CCorvanAssistantDlg::SetUpSkin() {
@@ -221,6 +221,14 @@ void CCorvanAssistantDlg::PulseDefaultsEvent() {
 std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kWakeFromSecondCopyMessage) {
     SetTimer(hwnd(), kTimerShowSequence, showSequence_.Start(), nullptr);
+    return 0;
+  }
+  if (message == WM_INPUT) {
+    OnRawInput(reinterpret_cast<HRAWINPUT>(lParam));
+    return std::nullopt;
+  }
+  if (message == kPickerChoiceMessage) {
+    Perform(routing_.OnPickerChoice(static_cast<int32_t>(wParam), static_cast<int32_t>(lParam)));
     return 0;
   }
   if (message == kTrayCallbackMessage) {
@@ -366,7 +374,9 @@ void CCorvanAssistantDlg::RunShowStep(ShowStep step) {
 }
 
 bool CCorvanAssistantDlg::OnSetCursor(HWND, UINT, UINT) {
-  if (hoveredButton_ == -1 && hoveredDefault_ == -1 && hoveredControl_ == -1) return false;
+  if (routing_.hoveredButton() == -1 && routing_.hoveredDefault() == -1 && routing_.hoveredControl() == -1) {
+    return false;
+  }
   SetCursor(LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_CURSOR)));
   return true;
 }

@@ -6,7 +6,11 @@
 
 #include "config/assignments.h"
 #include "config/settings_store.h"
+#include "device/device_events.h"
+#include "device/raw_input_layout.h"
 #include "device/receiver_link.h"
+#include "input/function_runner.h"
+#include "input/routing.h"
 #include "input/tray_clicks.h"
 #include "mainwindow/hooks_win32.h"
 #include "mainwindow/init_sequence.h"
@@ -47,7 +51,11 @@ struct DwmEntryPoints {
 
 // The main window: the skinned picture of the mouse, owner of the tray icon, the overlays, the
 // background threads and the hooks. Runs modally for the whole life of the program.
-class CCorvanAssistantDlg : public Dialog, private MainWindowInit, private ReceiverPush, private FactoryDefaultEffects {
+class CCorvanAssistantDlg : public Dialog,
+                            private MainWindowInit,
+                            private ReceiverPush,
+                            private FactoryDefaultEffects,
+                            private DeviceEventEffects {
  public:
   CCorvanAssistantDlg(ProgramState& state, InstanceEvents events);
   ~CCorvanAssistantDlg() override;
@@ -55,6 +63,7 @@ class CCorvanAssistantDlg : public Dialog, private MainWindowInit, private Recei
  protected:
   BOOL OnInitDialog() override;
   std::optional<LRESULT> WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool PreTranslateMessage(MSG* msg) override;
   bool OnCommand(WORD id, WORD notifyCode) override;
   void OnTimer(UINT_PTR id) override;
   bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
@@ -96,6 +105,16 @@ class CCorvanAssistantDlg : public Dialog, private MainWindowInit, private Recei
   void RepaintMainWindow() override;
   void PulseDefaultsEvent() override;
 
+  void PulseTiltEvent() override;
+  void StartGestureAnimation(int directionIndex) override;
+
+  // Input routing: raw input, the picker's choice and the pointer on the mouse picture.
+  void OnRawInput(HRAWINPUT handle);
+  void OnRawMouse(const RawInputView& mouse);
+  PickerFacts CurrentPickerFacts() const;
+  void Perform(const RoutingActions& actions);
+  void AssignSlot(int32_t slot, int32_t function);
+
   void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
   void OnDeviceChange(WPARAM event, LPARAM data);
   void ShowFromTray();
@@ -135,10 +154,9 @@ class CCorvanAssistantDlg : public Dialog, private MainWindowInit, private Recei
   HANDLE followerWake_ = nullptr;
   bool comInitialised_ = false;
 
-  // Hover values of the editor; -1 when the pointer is over none of them.
-  int hoveredButton_ = -1;
-  int hoveredDefault_ = -1;
-  int hoveredControl_ = -1;
+  MainWindowRouting routing_{EditorHotRegions{}, RoutingTexts{}};
+  FunctionRunner* functionRunner_ = nullptr;
+  std::unique_ptr<DeviceEvents> deviceEvents_;
 };
 
 // The main window, published for the windows that need to reach it (the overview).

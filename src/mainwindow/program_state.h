@@ -37,6 +37,7 @@ struct ProgramState {
   std::atomic<int32_t> shuttingDown{kRunning};
   std::atomic<int32_t> tiltAccumulator{0};
   std::atomic<int32_t> animationFrame{kOverlayHiddenFrame};
+  std::atomic<int32_t> gestureDirection{0};  // 0 up, 1 down, 2 left, 3 right
   std::atomic<int32_t> spotlightSize{kDefaultSpotlightSize};
   std::atomic<int32_t> boardMode{0};
 };

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <atomic>
+#include <vector>
+
+#include "config/catalogue.h"
+#include "input/routing.h"
 
 #include "platform/dialog_win32.h"
 #include "resource_ids.h"
@@ -18,6 +22,16 @@ class QxItemList : public Dialog {
   bool openedForAssignment() const { return openedForAssignment_; }
   // The picker or one of its sub-lists.
   bool OwnsWindow(HWND window) const { return window && window == hwnd(); }
+  PickerMode mode() const { return mode_; }
+  // Fills the list and shows it with its top-left corner at a screen point.
+  void ShowAt(std::vector<_QxItemListDB> entries, Point screen, PickerMode mode) {
+    entries_ = std::move(entries);
+    mode_ = mode;
+    openedForAssignment_ = mode == PickerMode::Editor;
+    if (!hwnd()) return;
+    SetWindowPos(hwnd(), HWND_TOPMOST, screen.x, screen.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    opacity_ = 255;
+  }
   void ClosePicker() {
     if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
   }
@@ -26,6 +40,8 @@ class QxItemList : public Dialog {
   int groupMarkerImage_ = 0;
   std::atomic<int> opacity_{0};
   bool openedForAssignment_ = false;
+  PickerMode mode_ = PickerMode::Editor;
+  std::vector<_QxItemListDB> entries_;
 };
 
 }  // namespace corvan

@@ -1,0 +1,157 @@
+// The main window's input routing: raw input from the receiver and every mouse, the picker's
+// choice, and the pointer and keyboard on the mouse picture. Decisions are made by
+// MainWindowRouting and DeviceEvents; this file only translates.
+#include <windowsx.h>
+
+#include "device/raw_input_layout.h"
+#include "mainwindow/main_window_timers.h"
+#include "mainwindow/main_window_win32.h"
+#include "presenter/circle_dlg_win32.h"
+#include "presenter/cursor_dlg_win32.h"
+#include "ui/picker_win32.h"
+
+namespace corvan {
+namespace {
+
+static_assert(offsetof(RAWINPUT, data.hid.dwSizeHid) == raw_input_layout::kHidSizeOffset);
+static_assert(offsetof(RAWINPUT, data.hid.dwCount) == raw_input_layout::kHidCountOffset);
+static_assert(offsetof(RAWINPUT, data.hid.bRawData) == raw_input_layout::kHidReportsOffset);
+static_assert(offsetof(RAWINPUT, data.mouse.usButtonFlags) == raw_input_layout::kMouseButtonFlagsOffset);
+static_assert(offsetof(RAWINPUT, data.mouse.lLastX) == raw_input_layout::kMouseLastXOffset);
+static_assert(offsetof(RAWINPUT, data.mouse.lLastY) == raw_input_layout::kMouseLastYOffset);
+static_assert(sizeof(RAWINPUTHEADER) == raw_input_layout::kHeaderSize);
+
+constexpr int kGestureSlotBase = 5;
+
+}  // namespace
+
+void CCorvanAssistantDlg::PulseTiltEvent() {
+  if (tiltEvent_) PulseEvent(tiltEvent_);
+}
+
+void CCorvanAssistantDlg::StartGestureAnimation(int directionIndex) {
+  KillTimer(hwnd(), kTimerGestureAnimation);
+  state_.gestureDirection = directionIndex;
+  state_.animationFrame = 0;
+  SetTimer(hwnd(), kTimerGestureAnimation, kGestureAnimationPeriodMs, nullptr);
+  if (followerWake_) SetEvent(followerWake_);
+}
+
+void CCorvanAssistantDlg::OnRawInput(HRAWINPUT handle) {
+  UINT size = 0;
+  if (GetRawInputData(handle, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) != 0) return;
+  if (size >= kRawInputSizeLimit) return;
+  alignas(8) uint8_t buffer[kRawInputSizeLimit];
+  const UINT read = GetRawInputData(handle, RID_INPUT, buffer, &size, sizeof(RAWINPUTHEADER));
+  if (read == static_cast<UINT>(-1)) return;
+  const RawInputView view = ParseRawInput(buffer, size, read);
+  if (view.kind == RawInputView::Hid && deviceEvents_) {
+    DecodeRawHidReports(view.reports, view.reportSize, view.reportCount, view.reportBytesAvailable, *deviceEvents_);
+  } else if (view.kind == RawInputView::Mouse) {
+    OnRawMouse(view);
+  }
+}
+
+void CCorvanAssistantDlg::OnRawMouse(const RawInputView& mouse) {
+  if (mouse.buttonFlags == 0 || !picker_) return;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  HWND under = WindowFromPoint(cursor);
+  const bool overPicker = under && (picker_->OwnsWindow(under) || IsChild(picker_->hwnd(), under));
+  const bool magnifierFocused = magnifier_ && GetForegroundWindow() == magnifier_->hwnd();
+  Perform(routing_.OnRawMouseButton(CurrentPickerFacts(), magnifierFocused, overPicker));
+}
+
+PickerFacts CCorvanAssistantDlg::CurrentPickerFacts() const {
+  if (!picker_) return PickerFacts{false, false, PickerMode::Editor};
+  return PickerFacts{picker_->hwnd() != nullptr, picker_->IsVisible(), picker_->mode()};
+}
+
+bool CCorvanAssistantDlg::PreTranslateMessage(MSG* msg) {
+  if (msg->message == WM_PRINT || msg->message == WM_PRINTCLIENT) return true;
+  const bool onMainWindow = msg->hwnd == hwnd();
+  const bool onPicker = picker_ && (picker_->OwnsWindow(msg->hwnd) || IsChild(picker_->hwnd(), msg->hwnd));
+  // Pointer positions are taken in the main window's client area, wherever the message went.
+  auto clientPoint = [&] {
+    POINT p{GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)};
+    if (!onMainWindow) MapWindowPoints(msg->hwnd, hwnd(), &p, 1);
+    return Point{p.x, p.y};
+  };
+  switch (msg->message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      Perform(routing_.OnKeyDown(static_cast<uint32_t>(msg->wParam), CurrentPickerFacts()));
+      break;
+    case WM_MOUSEMOVE:
+      Perform(routing_.OnMouseMove(clientPoint(), CurrentPickerFacts()));
+      break;
+    case WM_LBUTTONDOWN:
+      Perform(routing_.OnLeftButtonDown(clientPoint(), onMainWindow, onPicker, CurrentPickerFacts()));
+      break;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      Perform(routing_.OnOtherButtonDown(clientPoint(), onMainWindow));
+      break;
+    case WM_LBUTTONUP:
+      Perform(routing_.OnLeftButtonUp(clientPoint()));
+      break;
+    default:
+      break;
+  }
+  return Dialog::PreTranslateMessage(msg);
+}
+
+void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
+  for (const RoutingAction& action : actions) {
+    POINT screen{action.point.x, action.point.y};
+    switch (action.kind) {
+      case RoutingAction::Invalidate:
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        break;
+      case RoutingAction::ShowTip:
+      case RoutingAction::ResetTip:
+      case RoutingAction::HideTipWindow:
+        break;
+      case RoutingAction::ClosePicker:
+        if (picker_) picker_->ClosePicker();
+        break;
+      case RoutingAction::OpenPickerForSlot:
+        ClientToScreen(hwnd(), &screen);
+        if (picker_) {
+          picker_->ShowAt(GroupMembers(state_.functionCatalogue, 0), {screen.x, screen.y}, PickerMode::Editor);
+        }
+        break;
+      case RoutingAction::StartDrag:
+        PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(action.point.x, action.point.y));
+        break;
+      case RoutingAction::Minimize:
+        ShowWindow(hwnd(), SW_MINIMIZE);
+        break;
+      case RoutingAction::HideMainWindow:
+        ShowWindow(hwnd(), SW_HIDE);
+        SetTimer(hwnd(), kTimerForeground, kForegroundAfterActionMs, nullptr);
+        break;
+      case RoutingAction::ApplyFactoryDefaults:
+        corvan::ApplyFactoryDefaults(state_.assignments, state_.functionCatalogue, *this);
+        break;
+      case RoutingAction::AssignAndSave:
+        AssignSlot(action.slot, action.function);
+        SaveSettings();
+        break;
+      case RoutingAction::RunFunction:
+        if (functionRunner_) functionRunner_->RunFunction(action.function);
+        break;
+    }
+  }
+}
+
+void CCorvanAssistantDlg::AssignSlot(int32_t slot, int32_t function) {
+  static constexpr SlotMember kSlots[] = {&Assignments::bt0,          &Assignments::bt1,         &Assignments::bt2,
+                                          &Assignments::bt3,          &Assignments::bt4,         &Assignments::gestureUp,
+                                          &Assignments::gestureDown,  &Assignments::gestureLeft, &Assignments::gestureRight};
+  if (slot < 0 || slot >= static_cast<int32_t>(std::size(kSlots))) return;
+  state_.assignments.*kSlots[slot] = function;
+  static_assert(std::size(kSlots) == kGestureSlotBase + 4);
+}
+
+}  // namespace corvan
