@@ -3,7 +3,7 @@
 // MainWindowRouting and DeviceEvents; this file only translates.
 #include <windowsx.h>
 
-#include "device/raw_input_layout.h"
+#include "platform/raw_input_win32.h"
 #include "mainwindow/main_window_timers.h"
 #include "mainwindow/main_window_win32.h"
 #include "presenter/circle_dlg_win32.h"
@@ -12,14 +12,6 @@
 
 namespace corvan {
 namespace {
-
-static_assert(offsetof(RAWINPUT, data.hid.dwSizeHid) == raw_input_layout::kHidSizeOffset);
-static_assert(offsetof(RAWINPUT, data.hid.dwCount) == raw_input_layout::kHidCountOffset);
-static_assert(offsetof(RAWINPUT, data.hid.bRawData) == raw_input_layout::kHidReportsOffset);
-static_assert(offsetof(RAWINPUT, data.mouse.usButtonFlags) == raw_input_layout::kMouseButtonFlagsOffset);
-static_assert(offsetof(RAWINPUT, data.mouse.lLastX) == raw_input_layout::kMouseLastXOffset);
-static_assert(offsetof(RAWINPUT, data.mouse.lLastY) == raw_input_layout::kMouseLastYOffset);
-static_assert(sizeof(RAWINPUTHEADER) == raw_input_layout::kHeaderSize);
 
 constexpr int kGestureSlotBase = 5;
 
@@ -38,15 +30,10 @@ void CCorvanAssistantDlg::StartGestureAnimation(int directionIndex) {
 }
 
 void CCorvanAssistantDlg::OnRawInput(HRAWINPUT handle) {
-  UINT size = 0;
-  if (GetRawInputData(handle, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) != 0) return;
-  if (size >= kRawInputSizeLimit) return;
-  alignas(8) uint8_t buffer[kRawInputSizeLimit];
-  const UINT read = GetRawInputData(handle, RID_INPUT, buffer, &size, sizeof(RAWINPUTHEADER));
-  if (read == static_cast<UINT>(-1)) return;
-  const RawInputView view = ParseRawInput(buffer, size, read);
-  if (view.kind == RawInputView::Hid && deviceEvents_) {
-    DecodeRawHidReports(view.reports, view.reportSize, view.reportCount, view.reportBytesAvailable, *deviceEvents_);
+  alignas(8) static RawInputBuffer buffer;
+  const RawInputView view = ReadRawInput(handle, buffer);
+  if (view.kind == RawInputView::Hid) {
+    DecodeRawHidReports(view.reports, view.reportSize, view.reportCount, view.reportBytesAvailable, deviceEvents_);
   } else if (view.kind == RawInputView::Mouse) {
     OnRawMouse(view);
   }
@@ -118,7 +105,8 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
       case RoutingAction::OpenPickerForSlot:
         ClientToScreen(hwnd(), &screen);
         if (picker_) {
-          picker_->ShowAt(GroupMembers(state_.functionCatalogue, 0), {screen.x, screen.y}, PickerMode::Editor);
+          picker_->Fill(GroupMembers(state_.functionCatalogue, 0));
+          ShowPicker({screen.x, screen.y}, PickerMode::Editor);
         }
         break;
       case RoutingAction::StartDrag:

@@ -167,9 +167,12 @@ void CCorvanAssistantDlg::StartCursorFollower() {
 
 void CCorvanAssistantDlg::StartRepaintAndPickerTimers() {
   SetTimer(hwnd(), kTimerRepaintWhenVisible, kRepaintWhenVisiblePeriodMs, nullptr);
-  // The picker watch only has work while the picker is on screen; the picker starts and stops
-  // timer 3 as it shows and hides, so an idle program has no timer ticking.
+  // The picker watch only has work while the picker is on screen: it is armed whenever the
+  // picker opens (ArmPickerWatch) and stops itself once the picker is gone, so an idle program
+  // has no timer ticking.
 }
+
+void CCorvanAssistantDlg::ArmPickerWatch() { SetTimer(hwnd(), kTimerPickerWatch, kPickerWatchPeriodMs, nullptr); }
 
 void CCorvanAssistantDlg::StartSingleInstanceListener() {
   if (HANDLE thread = CreateThread(nullptr, 0, SingleInstanceListener, this, 0, nullptr)) CloseHandle(thread);
@@ -354,6 +357,7 @@ void CCorvanAssistantDlg::OnPickerWatch() {
   const PickerWatchFacts facts{picker_ != nullptr, picker_ && picker_->IsVisible(), picker_ ? picker_->opacity() : 0,
                                picker_ && picker_->openedForAssignment(), ours};
   if (PickerShouldClose(facts)) picker_->ClosePicker();
+  if (!picker_ || !picker_->IsVisible()) KillTimer(hwnd(), kTimerPickerWatch);
 }
 
 void CCorvanAssistantDlg::RunShowStep(ShowStep step) {

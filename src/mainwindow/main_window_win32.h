@@ -9,6 +9,8 @@
 #include "device/device_events.h"
 #include "device/raw_input_layout.h"
 #include "device/receiver_link.h"
+#include "input/actions_win32.h"
+#include "input/dispatcher.h"
 #include "input/function_runner.h"
 #include "input/routing.h"
 #include "input/tray_clicks.h"
@@ -19,6 +21,7 @@
 #include "mainwindow/tray_icon_win32.h"
 #include "platform/dialog_win32.h"
 #include "platform/hid_win32.h"
+#include "platform/keyboard_injector_win32.h"
 #include "platform/registry_settings_store_win32.h"
 
 namespace corvan {
@@ -55,7 +58,8 @@ class CCorvanAssistantDlg : public Dialog,
                             private MainWindowInit,
                             private ReceiverPush,
                             private FactoryDefaultEffects,
-                            private DeviceEventEffects {
+                            private DeviceEventEffects,
+                            private MainWindowControls {
  public:
   CCorvanAssistantDlg(ProgramState& state, InstanceEvents events);
   ~CCorvanAssistantDlg() override;
@@ -105,6 +109,20 @@ class CCorvanAssistantDlg : public Dialog,
   void RepaintMainWindow() override;
   void PulseDefaultsEvent() override;
 
+  // What a function run asks of the main window and its overlays.
+  bool BoardVisible() override;
+  void RaiseBoard() override;
+  void ToggleBoard(int32_t mode) override;
+  bool OverviewVisible() override;
+  void StartOverview() override;
+  bool MainWindowVisible() override;
+  void HideMainWindow() override;
+  void StartMainWindowTimer(uint32_t timerId, uint32_t periodMs) override;
+  void ClosePicker() override;
+  void FillPicker(int32_t groupCode) override;
+  void ShowPicker(Point topLeft, PickerMode mode) override;
+  void ShowFunctionTip(Point centre, const std::wstring& text, int32_t displayMs, int32_t textSize) override;
+
   void PulseTiltEvent() override;
   void StartGestureAnimation(int directionIndex) override;
 
@@ -119,6 +137,7 @@ class CCorvanAssistantDlg : public Dialog,
   void OnDeviceChange(WPARAM event, LPARAM data);
   void ShowFromTray();
   void OnPickerWatch();
+  void ArmPickerWatch();
   void RunShowStep(ShowStep step);
 
   static DWORD WINAPI CursorOverlayFollower(LPVOID self);
@@ -155,8 +174,12 @@ class CCorvanAssistantDlg : public Dialog,
   bool comInitialised_ = false;
 
   MainWindowRouting routing_{EditorHotRegions{}, RoutingTexts{}};
-  FunctionRunner* functionRunner_ = nullptr;
-  std::unique_ptr<DeviceEvents> deviceEvents_;
+  Win32ShellCalls shellCalls_;
+  Win32KeyboardInjector keyboard_;
+  Win32Actions actions_{shellCalls_, keyboard_, *this};
+  ActionDispatcher dispatcher_{state_.functionCatalogue, actions_, state_.overviewBusy};
+  FunctionRunner* functionRunner_ = &dispatcher_;
+  DeviceEvents deviceEvents_{state_.assignments, state_.tiltAccumulator, dispatcher_, *this};
 };
 
 // The main window, published for the windows that need to reach it (the overview).

@@ -40,6 +40,8 @@ struct ProgramState {
   std::atomic<int32_t> gestureDirection{0};  // 0 up, 1 down, 2 left, 3 right
   std::atomic<int32_t> spotlightSize{kDefaultSpotlightSize};
   std::atomic<int32_t> boardMode{0};
+  // Set while an overview start is under way; the overview clears it.
+  std::atomic<int32_t> overviewBusy{0};
 };
 
 }  // namespace corvan

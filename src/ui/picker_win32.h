@@ -23,9 +23,9 @@ class QxItemList : public Dialog {
   // The picker or one of its sub-lists.
   bool OwnsWindow(HWND window) const { return window && window == hwnd(); }
   PickerMode mode() const { return mode_; }
-  // Fills the list and shows it with its top-left corner at a screen point.
-  void ShowAt(std::vector<_QxItemListDB> entries, Point screen, PickerMode mode) {
-    entries_ = std::move(entries);
+  void Fill(std::vector<_QxItemListDB> entries) { entries_ = std::move(entries); }
+  // Shows the list with its top-left corner at a screen point.
+  void ShowAt(Point screen, PickerMode mode) {
     mode_ = mode;
     openedForAssignment_ = mode == PickerMode::Editor;
     if (!hwnd()) return;

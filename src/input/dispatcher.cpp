@@ -1,0 +1,100 @@
+#include "input/dispatcher.h"
+
+#include "mainwindow/main_window_timers.h"
+
+namespace corvan {
+
+void ActionDispatcher::RunFunction(int32_t id) {
+  if (id < 0) return;
+  actions_.InitialiseCom();
+  if (const _QxItemListDB* entry = catalogue_.Find(id)) {
+    // A label the language file left empty names nothing, so it shows no tip.
+    if (Perform(*entry) && !entry->label.empty()) ShowTipAtWorkAreaCentre(entry->label);
+  }
+  actions_.UninitialiseCom();
+}
+
+void ActionDispatcher::ReleaseFunction(int32_t id) {
+  const _QxItemListDB* entry = catalogue_.Find(id);
+  if (!entry) return;
+  const auto modifiers = static_cast<uint8_t>(entry->modifiers);
+  const auto key = static_cast<uint16_t>(entry->key);
+  if (entry->action == kActionVirtualKey) actions_.SendKeys(modifiers, key, false, false);
+  if (entry->action == kActionScanCode) actions_.SendKeys(modifiers, key, false, true);
+}
+
+bool ActionDispatcher::Perform(const _QxItemListDB& entry) {
+  if (entry.kind == kKindGroup) {
+    OpenGroupAtCursor(entry);
+    return false;
+  }
+  const auto modifiers = static_cast<uint8_t>(entry.modifiers);
+  const auto key = static_cast<uint16_t>(entry.key);
+  switch (entry.action) {
+    case kActionOverview:
+      if (actions_.BoardVisible()) {
+        // The board is in use: the overview would open underneath it.
+        actions_.RaiseBoard();
+        return false;
+      }
+      StartOverviewUnlessShowing();
+      return true;
+    case kActionMyComputer:
+      actions_.OpenComputerFolder();
+      return true;
+    case kActionToggleDesktop:
+      actions_.ToggleDesktop();
+      return true;
+    case kActionCalculator:
+      actions_.StartCalculator();
+      return true;
+    case kActionVirtualKey:
+    case kActionScanCode: {
+      const bool scanMode = entry.action == kActionScanCode;
+      actions_.SendKeys(modifiers, key, true, scanMode);
+      actions_.SendKeys(modifiers, key, false, scanMode);
+      return true;
+    }
+    // The board announces its modes itself.
+    case kActionHighlighter:
+      actions_.ToggleBoard(kBoardHighlighter);
+      return false;
+    case kActionSnapRectangle:
+      actions_.ToggleBoard(kBoardSnapRectangle);
+      return false;
+    case kActionSnapFreeForm:
+      actions_.ToggleBoard(kBoardSnapFreeForm);
+      return false;
+    case kActionSpotlight:
+      actions_.ToggleBoard(kBoardSpotlight);
+      return false;
+    default:
+      return false;
+  }
+}
+
+void ActionDispatcher::OpenGroupAtCursor(const _QxItemListDB& group) {
+  const Point cursor = actions_.CursorPosition();
+  if (actions_.MainWindowVisible()) {
+    actions_.HideMainWindow();
+    actions_.StartMainWindowTimer(kTimerForeground, kForegroundAfterActionMs);
+  }
+  actions_.ClosePicker();
+  actions_.FillPicker(group.code);
+  actions_.ShowPicker({cursor.x - 1, cursor.y - 1}, PickerMode::QuickLaunch);
+}
+
+void ActionDispatcher::StartOverviewUnlessShowing() {
+  if (actions_.OverviewVisible() || overviewBusy_.load() != 0) return;
+  overviewBusy_.store(1);
+  actions_.StartOverview();
+}
+
+void ActionDispatcher::ShowTipAtWorkAreaCentre(const std::wstring& text) {
+  const Rect area = actions_.WorkAreaAt(actions_.CursorPosition());
+  // Integer halves, toward zero also left of and above the primary monitor.
+  const Point centre{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+  actions_.ShowFunctionTip(centre, text, kFunctionTipDisplayMs, kFunctionTipTextSize);
+}
+
+}  // namespace corvan

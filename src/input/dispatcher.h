@@ -1,0 +1,85 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+#include "config/catalogue.h"
+#include "input/function_runner.h"
+#include "input/routing.h"
+
+namespace corvan {
+
+inline constexpr int32_t kFunctionTipDisplayMs = 1000;
+inline constexpr int32_t kFunctionTipTextSize = 48;
+
+// Presenter board modes the catalogue's presenter functions toggle.
+inline constexpr int32_t kBoardHighlighter = 1;
+inline constexpr int32_t kBoardSnapFreeForm = 2;
+inline constexpr int32_t kBoardSnapRectangle = 3;
+inline constexpr int32_t kBoardSpotlight = 4;
+
+// Everything running a function can do to the system. The dispatcher decides; an implementation
+// only performs.
+class Actions {
+ public:
+  virtual ~Actions() = default;
+
+  // The component library, for this thread, around one run (single-threaded apartment).
+  virtual void InitialiseCom() = 0;
+  virtual void UninitialiseCom() = 0;
+
+  virtual void SendKeys(uint8_t modifiers, uint16_t key, bool down, bool scanMode) = 0;
+  virtual void OpenComputerFolder() = 0;
+  virtual void ToggleDesktop() = 0;
+  virtual void StartCalculator() = 0;
+
+  virtual bool BoardVisible() = 0;
+  virtual void RaiseBoard() = 0;  // top-most, neither moved nor sized
+  // Off when it is on in any mode; otherwise on in `mode`, shown, with the cursor confined to it.
+  virtual void ToggleBoard(int32_t mode) = 0;
+  virtual bool OverviewVisible() = 0;
+  // Starts the overview on a thread of its own; it clears the busy flag once its grid is laid out.
+  virtual void StartOverview() = 0;
+
+  virtual bool MainWindowVisible() = 0;
+  virtual void HideMainWindow() = 0;
+  virtual void StartMainWindowTimer(uint32_t timerId, uint32_t periodMs) = 0;
+
+  virtual void ClosePicker() = 0;
+  // The picker's lists become the members of the group with `groupCode`.
+  virtual void FillPicker(int32_t groupCode) = 0;
+  virtual void ShowPicker(Point topLeft, PickerMode mode) = 0;
+
+  virtual Point CursorPosition() = 0;
+  // Of the monitor containing `point`, or else the one closest to it.
+  virtual Rect WorkAreaAt(Point point) = 0;
+  virtual void ShowFunctionTip(Point centre, const std::wstring& text, int32_t displayMs, int32_t textSize) = 0;
+};
+
+// Runs catalogue functions: what each entry does, then the tip that names it on the screen.
+// Main window thread only.
+class ActionDispatcher final : public FunctionRunner {
+ public:
+  // `overviewBusy`: set here when an overview start is made, cleared by the overview; while it is
+  // set no second start is made. Both references must outlive the dispatcher; the catalogue is
+  // read at every run.
+  ActionDispatcher(const Catalogue& catalogue, Actions& actions, std::atomic<int32_t>& overviewBusy)
+      : catalogue_(catalogue), actions_(actions), overviewBusy_(overviewBusy) {}
+
+  void RunFunction(int32_t id) override;
+  void ReleaseFunction(int32_t id) override;
+
+ private:
+  // True when the tip should name the entry afterwards.
+  bool Perform(const _QxItemListDB& entry);
+  void OpenGroupAtCursor(const _QxItemListDB& group);
+  void StartOverviewUnlessShowing();
+  void ShowTipAtWorkAreaCentre(const std::wstring& text);
+
+  const Catalogue& catalogue_;
+  Actions& actions_;
+  std::atomic<int32_t>& overviewBusy_;
+};
+
+}  // namespace corvan

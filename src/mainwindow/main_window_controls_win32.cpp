@@ -1,0 +1,53 @@
+// What function runs ask of the main window and the overlays it owns.
+#include "mainwindow/main_window_timers.h"
+#include "mainwindow/main_window_win32.h"
+#include "overview/expose_dlg_win32.h"
+#include "presenter/board_dlg_win32.h"
+#include "ui/picker_win32.h"
+
+namespace corvan {
+
+bool CCorvanAssistantDlg::BoardVisible() { return board_ && board_->IsVisible(); }
+
+void CCorvanAssistantDlg::RaiseBoard() {
+  if (board_ && board_->hwnd()) SetWindowPos(board_->hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CCorvanAssistantDlg::ToggleBoard(int32_t mode) {
+  // The board's highlighter, snaps and spotlight draw over a frozen picture of the monitor; until
+  // they exist the mode is only remembered.
+  state_.boardMode = mode;
+}
+
+bool CCorvanAssistantDlg::OverviewVisible() { return overview_ && overview_->IsVisible(); }
+
+void CCorvanAssistantDlg::StartOverview() {
+  // No overview to run yet: the start is over at once.
+  state_.overviewBusy = 0;
+}
+
+bool CCorvanAssistantDlg::MainWindowVisible() { return IsWindowVisible(hwnd()) != FALSE; }
+
+void CCorvanAssistantDlg::HideMainWindow() { ShowWindow(hwnd(), SW_HIDE); }
+
+void CCorvanAssistantDlg::StartMainWindowTimer(uint32_t timerId, uint32_t periodMs) {
+  SetTimer(hwnd(), timerId, periodMs, nullptr);
+}
+
+void CCorvanAssistantDlg::ClosePicker() {
+  if (picker_) picker_->ClosePicker();
+}
+
+void CCorvanAssistantDlg::FillPicker(int32_t groupCode) {
+  if (picker_) picker_->Fill(GroupMembers(state_.functionCatalogue, groupCode));
+}
+
+void CCorvanAssistantDlg::ShowPicker(Point topLeft, PickerMode mode) {
+  if (!picker_) return;
+  picker_->ShowAt(topLeft, mode);
+  ArmPickerWatch();
+}
+
+void CCorvanAssistantDlg::ShowFunctionTip(Point, const std::wstring&, int32_t, int32_t) {}
+
+}  // namespace corvan
