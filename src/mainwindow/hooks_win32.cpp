@@ -7,7 +7,6 @@ namespace corvan {
 namespace {
 
 // Hook callbacks carry no context; there is one set of hooks per process.
-SystemHooks* activeHooks = nullptr;
 ProgramState* hookState = nullptr;
 BoardDlg* hookBoard = nullptr;
 HANDLE hookTiltEvent = nullptr;
@@ -16,7 +15,6 @@ HANDLE hookTiltEvent = nullptr;
 
 SystemHooks::SystemHooks(ProgramState& state, BoardDlg& board, HANDLE tiltEvent)
     : state_(state), board_(board), tiltEvent_(tiltEvent) {
-  activeHooks = this;
   hookState = &state_;
   hookBoard = &board_;
   hookTiltEvent = tiltEvent_;
@@ -25,7 +23,9 @@ SystemHooks::SystemHooks(ProgramState& state, BoardDlg& board, HANDLE tiltEvent)
 SystemHooks::~SystemHooks() {
   RemoveMouseHook();
   RemoveForegroundHook();
-  if (activeHooks == this) activeHooks = nullptr;
+  hookState = nullptr;
+  hookBoard = nullptr;
+  hookTiltEvent = nullptr;
 }
 
 void SystemHooks::InstallMouseHook() {

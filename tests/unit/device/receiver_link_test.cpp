@@ -14,27 +14,14 @@
 #include <thread>
 #include <vector>
 
+#include "expected_transcripts.h"
 #include "receiver_simulator.h"
 #include "simulated_hid_enumerator.h"
 
 namespace corvan {
 namespace {
 
-using testing::AskedFeature;
-using testing::AskedInput;
-using testing::AskedString;
-using testing::HidCallKind;
-using testing::InterfaceSleeper;
-using testing::ReceiverModel;
-using testing::ReceiverOfFamily;
-using testing::ReceiverSimulator;
-using testing::SentFeature;
-using testing::SentOutput;
-using testing::SimulatedFault;
-using testing::SimulatedHidEnumerator;
-using testing::Transcript;
-using testing::VirtualMouse;
-using testing::Waited;
+using namespace testing;
 
 // Runs every job at once, on the caller's thread.
 class InlineStarter : public ThreadStarter {
@@ -93,54 +80,6 @@ class QueuedStarter : public ThreadStarter {
   std::deque<std::function<void()>> jobs_;
   int started_ = 0;
 };
-
-Transcript Concat(std::initializer_list<Transcript> parts) {
-  Transcript all;
-  for (const Transcript& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
-// The simulated receivers declare these lengths (see ReceiverOfFamily).
-constexpr size_t kFamily1Length = 33;
-constexpr size_t kNineBytes = 9;
-constexpr size_t kFamily5Length = 21;
-
-Transcript Family1Apply(uint8_t f) {
-  return {SentOutput({0x07}, kFamily1Length), Waited(4), AskedInput(0x07, kFamily1Length),
-          SentOutput({0x07, 0x01, 0x0C, 0x12, 0x03, 0x05, f}, kFamily1Length)};
-}
-
-Transcript Guarded(std::initializer_list<uint8_t> frame, uint32_t waitMs) {
-  return {AskedFeature(0x00, kNineBytes), Waited(2), SentFeature(frame, kNineBytes),
-          Waited(waitMs), AskedFeature(0x00, kNineBytes), Waited(4),
-          AskedFeature(0x00, kNineBytes), Waited(3)};
-}
-
-Transcript Family2Apply(uint8_t f, uint8_t check) {
-  return Concat({Guarded({0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}, 10),
-                 Guarded({0x00, 0x00, 0x12, 0x12, 0x12, 0x12, 0x12, 0x12, 0x00}, 20),
-                 Guarded({0x00, 0x02, f, 0x00, 0x01, 0x00, 0x00, 0x00, check}, 20)});
-}
-
-Transcript Family3(uint8_t enable, uint8_t f) {
-  return {AskedString(148, 2048), SentFeature({0x00, 0x00, 0x02, enable}, kNineBytes), Waited(4),
-          SentFeature({0x00, 0x00, 0x03, f}, kNineBytes)};
-}
-
-Transcript Family4(uint8_t enable, uint8_t f) {
-  return {AskedString(120, 256), SentFeature({0x00, 0x07, 0x01, enable}, kNineBytes), Waited(10),
-          SentFeature({0x00, 0x07, 0x02, f, 0x00, 0x12, 0x12, 0x12, 0x00}, kNineBytes)};
-}
-
-Transcript Family5Apply(uint8_t f, uint8_t e) {
-  return {SentFeature({0x05}, kFamily5Length), Waited(10), AskedFeature(0x05, kFamily5Length),
-          Waited(100), SentFeature({0x05, 0x00, 0x00, 0x11, 0x11, f, e}, kFamily5Length)};
-}
-
-Transcript Family6(uint32_t orderIndex, uint32_t lastIndex) {
-  return {AskedString(148, 2048), AskedString(orderIndex, 2048), AskedString(199, 2048),
-          AskedString(lastIndex, 2048)};
-}
 
 // What a receiver of `family` hears from one apply or reset with `settings`, taken from a
 // receiver talked to directly.
