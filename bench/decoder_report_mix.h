@@ -7,7 +7,19 @@
 #include <cstdint>
 #include <vector>
 
+#include "device/report_decoder.h"
+
 namespace corvan::bench {
+
+// Keeps every event observable so the decoding cannot be optimised away.
+class CountingSink : public ReportSink {
+ public:
+  void OnButtons(uint8_t buttons) override { total += buttons; }
+  void OnTilt(int32_t steps) override { total += static_cast<uint32_t>(steps); }
+  void OnExtraKey() override { ++total; }
+  void OnGesture(int direction) override { total += static_cast<uint32_t>(direction); }
+  uint32_t total = 0;
+};
 
 inline std::vector<std::vector<uint8_t>> DecoderReportMix() {
   auto padded = [](std::vector<uint8_t> head, size_t n) {

@@ -11,14 +11,7 @@
 
 namespace {
 
-class CountingSink : public corvan::ReportSink {
- public:
-  void OnButtons(uint8_t buttons) override { total += buttons; }
-  void OnTilt(int32_t steps) override { total += static_cast<uint32_t>(steps); }
-  void OnExtraKey() override { ++total; }
-  void OnGesture(int direction) override { total += static_cast<uint32_t>(direction); }
-  uint32_t total = 0;
-};
+using corvan::bench::CountingSink;
 
 void BM_DecodeVendorReport(benchmark::State& state) {
   const auto mix = corvan::bench::DecoderReportMix();

@@ -9,18 +9,7 @@
 #include "decoder_report_mix.h"
 #include "device/report_decoder.h"
 
-namespace {
-
-class CountingSink : public corvan::ReportSink {
- public:
-  void OnButtons(uint8_t buttons) override { total += buttons; }
-  void OnTilt(int32_t steps) override { total += static_cast<uint32_t>(steps); }
-  void OnExtraKey() override { ++total; }
-  void OnGesture(int direction) override { total += static_cast<uint32_t>(direction); }
-  uint32_t total = 0;
-};
-
-}  // namespace
+using corvan::bench::CountingSink;
 
 int main(int argc, char** argv) {
   if (argc != 3) return 2;
