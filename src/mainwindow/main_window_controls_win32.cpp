@@ -4,6 +4,7 @@
 #include "overview/expose_dlg_win32.h"
 #include "presenter/board_dlg_win32.h"
 #include "ui/picker_win32.h"
+#include "ui/tip_win32.h"
 
 namespace corvan {
 
@@ -48,6 +49,8 @@ void CCorvanAssistantDlg::ShowPicker(Point topLeft, PickerMode mode) {
   ArmPickerWatch();
 }
 
-void CCorvanAssistantDlg::ShowFunctionTip(Point, const std::wstring&, int32_t, int32_t) {}
+void CCorvanAssistantDlg::ShowFunctionTip(Point centre, const std::wstring& text, int32_t displayMs, int32_t textSize) {
+  corvan::ShowFunctionTip(text, POINT{centre.x, centre.y}, displayMs, textSize);
+}
 
 }  // namespace corvan

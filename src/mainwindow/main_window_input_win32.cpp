@@ -9,6 +9,7 @@
 #include "presenter/circle_dlg_win32.h"
 #include "presenter/cursor_dlg_win32.h"
 #include "ui/picker_win32.h"
+#include "ui/tip_win32.h"
 
 namespace corvan {
 namespace {
@@ -96,8 +97,14 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         InvalidateRect(hwnd(), nullptr, FALSE);
         break;
       case RoutingAction::ShowTip:
+        ClientToScreen(hwnd(), &screen);
+        corvan::ShowFunctionTip(action.text, screen, action.displayMs, action.size);
+        break;
       case RoutingAction::ResetTip:
+        HideFunctionTip(false);
+        break;
       case RoutingAction::HideTipWindow:
+        HideFunctionTip(true);
         break;
       case RoutingAction::ClosePicker:
         if (picker_) picker_->ClosePicker();

@@ -17,6 +17,7 @@
 #include "presenter/cursor_dlg_win32.h"
 #include "resource_ids.h"
 #include "ui/picker_win32.h"
+#include "ui/tip_win32.h"
 
 namespace corvan {
 namespace {
@@ -135,9 +136,11 @@ void CCorvanAssistantDlg::CreateOverlayWindows() {
   picker_->Create(hwnd());
 }
 
-void CCorvanAssistantDlg::SetUpSkin() {
-  // Until the skin is drawn, a layered window must be given an opacity to be seen at all.
-  SetLayeredWindowAttributes(hwnd(), 0, 255, LWA_ALPHA);
+void CCorvanAssistantDlg::SetUpSkin() { skin_.SetUp(hwnd()); }
+
+bool CCorvanAssistantDlg::OnPaint() {
+  skin_.Paint(hwnd(), icon_);
+  return true;
 }
 
 bool CCorvanAssistantDlg::StartsHidden() { return state_.startHidden == 1; }
@@ -406,6 +409,7 @@ void CCorvanAssistantDlg::OnDestroy() {
   if (cursorOverlay_ && cursorOverlay_->hwnd()) PostMessageW(cursorOverlay_->hwnd(), WM_CLOSE, 0, 0);
   if (overview_ && overview_->hwnd()) PostMessageW(overview_->hwnd(), WM_CLOSE, 0, 0);
   if (picker_ && picker_->hwnd()) PostMessageW(picker_->hwnd(), WM_CLOSE, 0, 0);
+  if (QxTipDLG* tip = FunctionTipWindow()) PostMessageW(tip->hwnd(), WM_CLOSE, 0, 0);
   if (hookLibrary_) FreeLibrary(hookLibrary_);
   hookLibrary_ = nullptr;
   if (hooks_) {

@@ -23,6 +23,7 @@
 #include "platform/hid_win32.h"
 #include "platform/keyboard_injector_win32.h"
 #include "platform/registry_settings_store_win32.h"
+#include "ui/main_window_skin_win32.h"
 
 namespace corvan {
 
@@ -68,6 +69,8 @@ class CCorvanAssistantDlg : public Dialog,
   BOOL OnInitDialog() override;
   std::optional<LRESULT> WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool PreTranslateMessage(MSG* msg) override;
+  bool OnPaint() override;
+  bool OnEraseBackground(HDC dc) override { return EraseBackgroundDrawingNothing(dc); }
   bool OnCommand(WORD id, WORD notifyCode) override;
   void OnTimer(UINT_PTR id) override;
   bool OnSetCursor(HWND window, UINT hitTest, UINT mouseMessage) override;
@@ -153,6 +156,7 @@ class CCorvanAssistantDlg : public Dialog,
   TrayClicks trayClicks_;
   UINT taskbarCreatedMessage_ = 0;
   HICON icon_ = nullptr;
+  MainWindowSkin skin_;
   HDEVNOTIFY deviceNotification_ = nullptr;
   bool sessionNotification_ = false;
   Win32HidEnumerator hidEnumerator_;

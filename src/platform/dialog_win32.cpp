@@ -55,17 +55,15 @@ void Dialog::EndDialog(INT_PTR result) {
   if (hwnd_) PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
-BOOL Dialog::OnInitDialog() {
-  if (modal_) {
-    // Like the framework: a modal dialog without an explicit position is centred when first shown.
-    RECT window{}, work{};
-    GetWindowRect(hwnd_, &window);
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int x = work.left + ((work.right - work.left) - (window.right - window.left)) / 2;
-    const int y = work.top + ((work.bottom - work.top) - (window.bottom - window.top)) / 2;
-    SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  return TRUE;
+BOOL Dialog::OnInitDialog() { return TRUE; }
+
+void Dialog::CentreOnWorkArea() {
+  RECT window{}, work{};
+  GetWindowRect(hwnd_, &window);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int x = work.left + ((work.right - work.left) - (window.right - window.left)) / 2;
+  const int y = work.top + ((work.bottom - work.top) - (window.bottom - window.top)) / 2;
+  SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Dialog::PreTranslateMessage(MSG* msg) {
@@ -128,6 +126,9 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   Dialog* dialog = FromHandle(hwnd);
   if (!dialog) return FALSE;
   const std::optional<LRESULT> result = dialog->WindowProc(message, wParam, lParam);
+  // Like the framework: a modal dialog is centred once its initialisation (which may resize it)
+  // is over, before it is first shown.
+  if (message == WM_INITDIALOG && dialog->modal_) dialog->CentreOnWorkArea();
   if (message == WM_NCDESTROY) RemovePropW(hwnd, kDialogProperty);
   if (!result) return FALSE;
   if (message == WM_INITDIALOG) return static_cast<INT_PTR>(*result);

@@ -53,6 +53,7 @@ class Dialog {
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void CentreOnWorkArea();
 
   int templateId_;
   HWND hwnd_ = nullptr;

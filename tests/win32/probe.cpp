@@ -1,6 +1,7 @@
 // Answers questions about the Wine session for the acceptance scripts.
 //   probe event-exists NAME    exit 0 when a named event NAME exists
 //   probe hide-window TITLE    hides the top-level window TITLE as the program itself would
+//   probe work-area            prints the work area: left top right bottom
 //   probe menu-visible         exit 0 while a pop-up menu is on screen
 //   probe menu-rect            prints the visible pop-up menu's screen rectangle: left top right bottom
 #include <windows.h>
@@ -19,6 +20,12 @@ int wmain(int argc, wchar_t** argv) {
     HWND window = FindWindowW(nullptr, argv[2]);
     if (!window) return 1;
     ShowWindow(window, SW_HIDE);
+    return 0;
+  }
+  if (argc == 2 && std::wcscmp(argv[1], L"work-area") == 0) {
+    RECT r{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) return 1;
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
     return 0;
   }
   if (argc == 2 && std::wcscmp(argv[1], L"menu-visible") == 0) {

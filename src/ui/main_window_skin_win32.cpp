@@ -1,0 +1,78 @@
+#include "ui/main_window_skin_win32.h"
+
+#include "ui/gdiplus_canvas_win32.h"
+#include "ui/png_resource_win32.h"
+#include "resource_ids.h"
+#include "ui/region.h"
+
+namespace corvan {
+
+static_assert(kProductPictureImage == IDB_PRODUCT_PICTURE);
+
+MainWindowSkin::~MainWindowSkin() {
+  if (pictureBitmap_) DeleteObject(pictureBitmap_);
+}
+
+bool MainWindowSkin::SetUp(HWND window) {
+  picture_ = LoadPngResource(kProductPictureImage);
+  if (!picture_) return false;
+  if (pictureBitmap_) DeleteObject(pictureBitmap_);
+  pictureBitmap_ = CreateBitmapFromImage(*picture_);
+
+  // The picture is the whole window: a frame would shift the client area against it, and the
+  // editor draws and hit-tests in client coordinates.
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  SetWindowLongPtrW(window, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME));
+  const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  const LONG_PTR frameless =
+      exStyle & ~static_cast<LONG_PTR>(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE);
+  // Switching the layered style off and on forgets any SetLayeredWindowAttributes, after which
+  // UpdateLayeredWindow would fail.
+  SetWindowLongPtrW(window, GWL_EXSTYLE, frameless & ~static_cast<LONG_PTR>(WS_EX_LAYERED));
+  SetWindowLongPtrW(window, GWL_EXSTYLE, frameless | WS_EX_LAYERED);
+  SetWindowPos(window, nullptr, 0, 0, picture_->width(), picture_->height(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+
+  HRGN region = CreateRegionFromRects(RegionFromImage(picture_->View()));
+  // Once accepted, the region belongs to the window.
+  if (region && !SetWindowRgn(window, region, FALSE)) DeleteObject(region);
+
+  // The window has something to show from the moment it becomes visible.
+  Compose({});
+  PresentLayered(window, surface_, 255);
+  return true;
+}
+
+void MainWindowSkin::Compose(const std::function<void(Canvas&)>& drawOnTop) {
+  if (!picture_ || !surface_.Prepare(picture_->width(), picture_->height())) return;
+  if (HDC pictureDc = CreateCompatibleDC(surface_.dc())) {
+    HGDIOBJ previous = SelectObject(pictureDc, pictureBitmap_);
+    BitBlt(surface_.dc(), 0, 0, picture_->width(), picture_->height(), pictureDc, 0, 0, SRCCOPY);
+    SelectObject(pictureDc, previous);
+    DeleteDC(pictureDc);
+  }
+  GdiFlush();
+  if (drawOnTop) {
+    GdiplusCanvas canvas(surface_.bits(), surface_.width(), surface_.height(), surface_.strideBytes());
+    drawOnTop(canvas);
+  }
+}
+
+void MainWindowSkin::Paint(HWND window, HICON icon, const std::function<void(Canvas&)>& drawOnTop) {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(window, &paint);
+  if (IsIconic(window)) {
+    SendMessageW(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client{};
+    GetClientRect(window, &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon);
+  } else {
+    Compose(drawOnTop);
+    PresentLayered(window, surface_, 255);
+  }
+  EndPaint(window, &paint);
+}
+
+}  // namespace corvan

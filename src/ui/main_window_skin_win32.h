@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+
+#include "ui/argb_image.h"
+#include "ui/canvas.h"
+#include "ui/layered_win32.h"
+
+namespace corvan {
+
+inline constexpr int kProductPictureImage = 129;
+
+// The main window's skin: the product picture, loaded once with its GDI bitmap, gives the window
+// its shape, its size and its background.
+class MainWindowSkin {
+ public:
+  MainWindowSkin() = default;
+  ~MainWindowSkin();
+  MainWindowSkin(const MainWindowSkin&) = delete;
+  MainWindowSkin& operator=(const MainWindowSkin&) = delete;
+
+  // Loads the picture and its bitmap, shapes the window from the picture's transparency, takes away
+  // any frame so that window and client coordinates agree, sizes the window to the picture without
+  // moving it, and makes it a layered window presented from the picture. False when the picture
+  // is missing (the window is then left as it was).
+  bool SetUp(HWND window);
+
+  // The whole WM_PAINT: minimised, the application icon centred on the classic background;
+  // otherwise the picture at full size, then whatever drawOnTop draws (the editor's controls) on
+  // the same off-screen surface, presented fully opaque.
+  void Paint(HWND window, HICON icon, const std::function<void(Canvas&)>& drawOnTop = {});
+
+  const ArgbImage* picture() const { return picture_ ? &*picture_ : nullptr; }
+  int width() const { return picture_ ? picture_->width() : 0; }
+  int height() const { return picture_ ? picture_->height() : 0; }
+
+ private:
+  void Compose(const std::function<void(Canvas&)>& drawOnTop);
+
+  std::optional<ArgbImage> picture_;
+  HBITMAP pictureBitmap_ = nullptr;
+  LayeredSurface surface_;
+};
+
+// WM_ERASEBKGND of every window that draws its own background: report it erased and draw nothing,
+// since the paint replaces every pixel anyway and an erase in between would flash.
+inline bool EraseBackgroundDrawingNothing(HDC) { return true; }
+
+}  // namespace corvan
