@@ -63,14 +63,15 @@ trap cleanup EXIT
 # later check from mistaking the moment before the first show for the hidden state.
 start_hidden_copy() {
   start_resident_copy /hide "$@"
-  wait_until 10 window_visible || fail "the window never showed before hiding"
   wait_until 10 window_hidden || fail "/hide did not hide the window"
 }
 
+# The window is shown only once initialisation is over, when the program's listeners wait for
+# their events; a pulse before that would be lost. A /hide start waits for the show and the hide.
 start_resident_copy() {
   start_program "$@"
   FIRST_PID=$LAST_PID
-  wait_until 15 window_exists || fail "the main window never appeared"
+  wait_until 15 window_visible || fail "the main window never appeared"
 }
 
 menu_visible() { probe menu-visible; }

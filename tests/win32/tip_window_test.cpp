@@ -109,7 +109,8 @@ TEST_F(TipWindow, AStopFadesOutAndAHideIsImmediate) {
 
 TEST_F(TipWindow, TheDisplayThreadRestsWhileNoTipIsShown) {
   tip.ShowTip(500, 400, L"Paste", 0, 20);
-  ASSERT_TRUE(PumpUntil([&] { return tip.stepCount() > 0 && !Visible(); }, 2000));
+  ASSERT_TRUE(PumpUntil([&] { return Visible(); }, 2000));
+  ASSERT_TRUE(PumpUntil([&] { return !Visible(); }, 2000));
   const uint32_t steps = tip.stepCount();
   EXPECT_EQ(steps, 23u) << "11 in, 11 out, one to hide";
   PumpUntil([] { return false; }, 200);

@@ -11,12 +11,12 @@ namespace {
 using namespace raw_input_layout;
 
 std::vector<uint8_t> HidMessage(uint32_t reportSize, uint32_t count, std::vector<uint8_t> reports) {
-  std::vector<uint8_t> bytes(kHidReportsOffset, 0);
+  std::vector<uint8_t> bytes(kHidReportsOffset + reports.size(), 0);
   const uint32_t type = kTypeHid;
   std::memcpy(bytes.data() + kTypeOffset, &type, 4);
   std::memcpy(bytes.data() + kHidSizeOffset, &reportSize, 4);
   std::memcpy(bytes.data() + kHidCountOffset, &count, 4);
-  bytes.insert(bytes.end(), reports.begin(), reports.end());
+  for (size_t i = 0; i < reports.size(); ++i) bytes[kHidReportsOffset + i] = reports[i];
   return bytes;
 }
 

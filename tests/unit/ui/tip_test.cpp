@@ -97,7 +97,12 @@ std::string Trace(TipFade& fade, int limit = 1000) {
   int repeats = 0;
   auto flush = [&] {
     if (last.empty()) return;
-    out += (out.empty() ? "" : " ") + last + (repeats > 1 ? "*" + std::to_string(repeats) : "");
+    if (!out.empty()) out += ' ';
+    out += last;
+    if (repeats > 1) {
+      out += '*';
+      out += std::to_string(repeats);
+    }
   };
   for (int i = 0; i < limit && !fade.idle(); ++i) {
     const TipTick tick = fade.Step();
