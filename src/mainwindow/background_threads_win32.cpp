@@ -49,15 +49,6 @@ DWORD WINAPI CCorvanAssistantDlg::SingleInstanceListener(LPVOID param) {
   return 0;
 }
 
-DWORD WINAPI CCorvanAssistantDlg::TiltWorker(LPVOID param) {
-  auto* self = static_cast<CCorvanAssistantDlg*>(param);
-  while (self->tiltEvent_ && WaitForSingleObject(self->tiltEvent_, INFINITE) == WAIT_OBJECT_0) {
-    if (self->state_.shuttingDown != kRunning) break;
-    self->state_.tiltAccumulator.exchange(0);
-  }
-  return 0;
-}
-
 DWORD WINAPI CCorvanAssistantDlg::CloseWatcher(LPVOID param) {
   auto* self = static_cast<CCorvanAssistantDlg*>(param);
   if (WaitForSingleObject(self->events_.close, INFINITE) != WAIT_OBJECT_0) return 0;

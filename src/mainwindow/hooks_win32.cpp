@@ -7,29 +7,33 @@ namespace corvan {
 namespace {
 
 // Hook callbacks carry no context; there is one set of hooks per process.
-ProgramState* hookState = nullptr;
-BoardDlg* hookBoard = nullptr;
+SystemHooks* hooks = nullptr;
+MouseHookShared* hookShared = nullptr;
 HANDLE hookTiltEvent = nullptr;
 
 }  // namespace
 
 SystemHooks::SystemHooks(ProgramState& state, BoardDlg& board, HANDLE tiltEvent)
-    : state_(state), board_(board), tiltEvent_(tiltEvent) {
-  hookState = &state_;
-  hookBoard = &board_;
+    : state_(state),
+      board_(board),
+      tiltEvent_(tiltEvent),
+      shared_{board_.shownFlag(), state_.boardMode, state_.spotlightSize, state_.tiltAccumulator, eventsSeen_} {
+  hooks = this;
+  hookShared = &shared_;
   hookTiltEvent = tiltEvent_;
 }
 
 SystemHooks::~SystemHooks() {
   RemoveMouseHook();
   RemoveForegroundHook();
-  hookState = nullptr;
-  hookBoard = nullptr;
+  hooks = nullptr;
+  hookShared = nullptr;
   hookTiltEvent = nullptr;
 }
 
 void SystemHooks::InstallMouseHook() {
   mouseHook_ = SetWindowsHookExW(WH_MOUSE_LL, MouseHook, GetModuleHandleW(nullptr), 0);
+  watch_.Reset(mouseEventsSeen());
 }
 
 void SystemHooks::InstallForegroundHook() {
@@ -46,18 +50,25 @@ void SystemHooks::RemoveForegroundHook() {
   foregroundHook_ = nullptr;
 }
 
+void SystemHooks::ReinstallMouseHook() {
+  if (!mouseHook_) return;
+  // The old handle may be dead already; unhooking it then fails harmlessly.
+  RemoveMouseHook();
+  InstallMouseHook();
+}
+
+bool SystemHooks::WatchMouseHook() {
+  if (!mouseHook_ || !watch_.OnRawMouse(mouseEventsSeen())) return false;
+  ReinstallMouseHook();
+  return true;
+}
+
 LRESULT CALLBACK SystemHooks::MouseHook(int code, WPARAM message, LPARAM event) {
-  if (!hookState) return CallNextHookEx(nullptr, code, message, event);
-  const auto* record = reinterpret_cast<const MSLLHOOKSTRUCT*>(event);
-  const MouseHookEvent facts{code, static_cast<uint32_t>(message), code == HC_ACTION ? record->mouseData : 0};
-  const MouseHookContext context{hookBoard && hookBoard->IsVisible(), hookState->boardMode, hookState->spotlightSize};
-  const MouseHookDecision decision = DecideMouseHook(facts, context);
-  if (decision.resizeSpotlight) hookState->spotlightSize = decision.spotlightSize;
-  if (decision.addTilt) {
-    hookState->tiltAccumulator.fetch_add(decision.tiltSteps);
-    if (hookTiltEvent) PulseEvent(hookTiltEvent);
-  }
-  switch (decision.verdict) {
+  if (!hookShared) return CallNextHookEx(nullptr, code, message, event);
+  const uint32_t mouseData = code == HC_ACTION ? reinterpret_cast<const MSLLHOOKSTRUCT*>(event)->mouseData : 0;
+  const MouseHookOutcome outcome = ApplyMouseHook({code, static_cast<uint32_t>(message), mouseData}, *hookShared);
+  if (outcome.pulseTilt && hookTiltEvent) PulseEvent(hookTiltEvent);
+  switch (outcome.verdict) {
     case HookVerdict::ReturnZero:
       return 0;
     case HookVerdict::Swallow:
@@ -69,9 +80,9 @@ LRESULT CALLBACK SystemHooks::MouseHook(int code, WPARAM message, LPARAM event) 
 }
 
 void CALLBACK SystemHooks::ForegroundChanged(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
-  if (!window || !hookBoard || !hookState || !hookBoard->IsVisible()) return;
-  if (hookState->boardMode != kBoardModeSpotlight || window == hookBoard->hwnd()) return;
-  SetWindowPos(hookBoard->hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (!window || !hooks || !hooks->board_.IsVisible()) return;
+  if (hooks->state_.boardMode != kBoardModeSpotlight || window == hooks->board_.hwnd()) return;
+  SetWindowPos(hooks->board_.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 }  // namespace corvan

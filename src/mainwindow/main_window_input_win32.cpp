@@ -41,6 +41,7 @@ void CCorvanAssistantDlg::OnRawInput(HRAWINPUT handle) {
 }
 
 void CCorvanAssistantDlg::OnRawMouse(const RawInputView& mouse) {
+  if (hooks_) hooks_->WatchMouseHook();
   if (mouse.buttonFlags == 0 || !picker_) return;
   POINT cursor{};
   GetCursorPos(&cursor);

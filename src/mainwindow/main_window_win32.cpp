@@ -26,6 +26,8 @@ constexpr wchar_t kWindowTitle[] = L"Telvo Mirkat Rev1.0";
 constexpr int kGroupMarkerImage = 144;
 // How long the close path waits for the single-instance listener to end.
 constexpr DWORD kListenerEndWaitMs = 2000;
+// A tilt step only reads window facts and posts; it ends well within this.
+constexpr DWORD kTiltWorkerEndWaitMs = 2000;
 constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 CCorvanAssistantDlg* publishedMainWindow = nullptr;
@@ -116,7 +118,7 @@ void CCorvanAssistantDlg::CreateOverlayWindows() {
   magnifier_ = std::make_unique<CircleDLG>();
   magnifier_->Create(nullptr);
 
-  cursorOverlay_ = std::make_unique<CursorDlg>();
+  cursorOverlay_ = std::make_unique<CursorDlg>(state_.gestureDirection, state_.animationFrame);
   if (cursorOverlay_->Create(nullptr)) {
     SetWindowPos(cursorOverlay_->hwnd(), nullptr, 0, 0, 32, 32, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const LONG_PTR style = GetWindowLongPtrW(cursorOverlay_->hwnd(), GWL_EXSTYLE);
@@ -189,7 +191,7 @@ void CCorvanAssistantDlg::CreateTiltEvents() {
 }
 
 void CCorvanAssistantDlg::StartTiltWorkerAndCloseWatcher() {
-  if (HANDLE thread = CreateThread(nullptr, 0, TiltWorker, this, 0, nullptr)) CloseHandle(thread);
+  tiltWorker_.Start(tiltEvent_);
   if (HANDLE thread = CreateThread(nullptr, 0, CloseWatcher, this, 0, nullptr)) CloseHandle(thread);
 }
 
@@ -252,7 +254,10 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
       OnDeviceChange(wParam, lParam);
       return TRUE;
     case WM_POWERBROADCAST:
-      if (wParam == PBT_APMRESUMEAUTOMATIC) PushSettingsToReceivers();
+      if (wParam == PBT_APMRESUMEAUTOMATIC) {
+        PushSettingsToReceivers();
+        if (hooks_) hooks_->ReinstallMouseHook();
+      }
       return TRUE;
     case WM_WTSSESSION_CHANGE:
       if (wParam == WTS_SESSION_UNLOCK) PushSettingsToReceivers();
@@ -398,8 +403,7 @@ void CCorvanAssistantDlg::OnCancel() {
   // Bounded: a listener that is not waiting at the moment of the pulse must not hold up the exit.
   for (DWORD waited = 0; state_.shuttingDown != kListenerEnded && waited < kListenerEndWaitMs; waited += 2) Sleep(2);
   Sleep(10);
-  if (tiltEvent_) CloseHandle(tiltEvent_);
-  tiltEvent_ = nullptr;
+  tiltWorker_.Stop(kTiltWorkerEndWaitMs);
   EndDialog(IDCANCEL);
 }
 
@@ -418,6 +422,11 @@ void CCorvanAssistantDlg::OnDestroy() {
       hooks_->RemoveForegroundHook();
       if (comInitialised_) CoUninitialize();
     }
+  }
+  // Only now that neither the hook nor the worker can use it.
+  if (tiltEvent_ && tiltWorker_.Stop(kTiltWorkerEndWaitMs)) {
+    CloseHandle(tiltEvent_);
+    tiltEvent_ = nullptr;
   }
   if (deviceNotification_) UnregisterDeviceNotification(deviceNotification_);
   if (sessionNotification_) WTSUnRegisterSessionNotification(hwnd());

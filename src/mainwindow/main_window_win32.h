@@ -13,6 +13,7 @@
 #include "input/dispatcher.h"
 #include "input/function_runner.h"
 #include "input/routing.h"
+#include "input/tilt_scroll_worker_win32.h"
 #include "input/tray_clicks.h"
 #include "mainwindow/hooks_win32.h"
 #include "mainwindow/init_sequence.h"
@@ -145,7 +146,6 @@ class CCorvanAssistantDlg : public Dialog,
 
   static DWORD WINAPI CursorOverlayFollower(LPVOID self);
   static DWORD WINAPI SingleInstanceListener(LPVOID self);
-  static DWORD WINAPI TiltWorker(LPVOID self);
   static DWORD WINAPI CloseWatcher(LPVOID self);
 
   ProgramState& state_;
@@ -172,6 +172,7 @@ class CCorvanAssistantDlg : public Dialog,
   std::unique_ptr<SystemHooks> hooks_;
   HMODULE hookLibrary_ = nullptr;
   HANDLE tiltEvent_ = nullptr;
+  TiltScrollWorker tiltWorker_{state_.tiltAccumulator, state_.shuttingDown};
   HANDLE defaultsEvent_ = nullptr;
   // Wakes the cursor overlay follower when a gesture animation starts (or the program closes).
   HANDLE followerWake_ = nullptr;

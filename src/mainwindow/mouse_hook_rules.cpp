@@ -37,4 +37,15 @@ MouseHookDecision DecideMouseHook(const MouseHookEvent& event, const MouseHookCo
   return decision;
 }
 
+MouseHookOutcome ApplyMouseHook(const MouseHookEvent& event, MouseHookShared& shared) {
+  shared.eventsSeen.store(shared.eventsSeen.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+  const MouseHookContext context{shared.boardShown.load(std::memory_order_relaxed),
+                                 shared.boardMode.load(std::memory_order_relaxed),
+                                 shared.spotlightSize.load(std::memory_order_relaxed)};
+  const MouseHookDecision decision = DecideMouseHook(event, context);
+  if (decision.resizeSpotlight) shared.spotlightSize.store(decision.spotlightSize, std::memory_order_relaxed);
+  if (decision.addTilt) shared.tiltAccumulator.fetch_add(decision.tiltSteps);
+  return {decision.verdict, decision.addTilt};
+}
+
 }  // namespace corvan

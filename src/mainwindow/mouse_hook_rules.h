@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 
 namespace corvan {
@@ -41,6 +42,25 @@ struct MouseHookDecision {
 // What the low-level mouse hook does with one event: integer arithmetic only, it runs for every
 // mouse event of the desktop.
 MouseHookDecision DecideMouseHook(const MouseHookEvent& event, const MouseHookContext& context);
+
+// What the hook reads and changes of the program's state. The hook runs on the main window's
+// thread for every mouse event of the desktop, so everything here is a plain load or store.
+struct MouseHookShared {
+  const std::atomic<bool>& boardShown;
+  const std::atomic<int32_t>& boardMode;
+  std::atomic<int32_t>& spotlightSize;
+  std::atomic<int32_t>& tiltAccumulator;
+  // Every event the hook was called for; the hook watch compares it with the raw input.
+  std::atomic<uint32_t>& eventsSeen;
+};
+
+struct MouseHookOutcome {
+  HookVerdict verdict = HookVerdict::PassOn;
+  bool pulseTilt = false;  // the tilt accumulator changed: wake the tilt worker
+};
+
+// One event through the hook: decides, and applies the decision to the shared values.
+MouseHookOutcome ApplyMouseHook(const MouseHookEvent& event, MouseHookShared& shared);
 
 // A wheel delta as whole notches: deltas below one notch still count as one in their direction.
 int32_t WheelNotches(int32_t delta);

@@ -1,17 +1,34 @@
 #pragma once
 
+#include <atomic>
+#include <cstdint>
+
 #include "platform/dialog_win32.h"
 #include "resource_ids.h"
+#include "ui/layered_win32.h"
 
 namespace corvan {
 
-// The small layered window that follows the pointer while a gesture animation plays.
+// The small layered window that follows the pointer while a gesture animation plays. The follower
+// thread moves it and counts the frames; its paint shows the frame for the count.
 class CursorDlg : public Dialog {
  public:
-  CursorDlg() : Dialog(IDD_CURSOR_OVERLAY) {}
+  // direction: 0 up, 1 down, 2 left, 3 right; counter: the follower's animation count.
+  CursorDlg(const std::atomic<int32_t>& direction, const std::atomic<int32_t>& counter)
+      : Dialog(IDD_CURSOR_OVERLAY), direction_(direction), counter_(counter) {}
+
+  // How many times a frame picture reached the screen (for tests).
+  int framesPresented() const { return framesPresented_; }
 
  protected:
   bool OnEraseBackground(HDC) override { return true; }
+  bool OnPaint() override;
+
+ private:
+  const std::atomic<int32_t>& direction_;
+  const std::atomic<int32_t>& counter_;
+  LayeredSurface surface_;
+  std::atomic<int> framesPresented_{0};
 };
 
 }  // namespace corvan

@@ -67,3 +67,30 @@ TEST(MouseHook, EverythingElsePassesOn) {
 
 }  // namespace
 }  // namespace corvan
+
+namespace corvan {
+namespace {
+
+TEST(MouseHook, AppliesItsDecisionToTheSharedValuesAndCountsEveryEvent) {
+  std::atomic<bool> boardShown{false};
+  std::atomic<int32_t> boardMode{kBoardModeSpotlight};
+  std::atomic<int32_t> spotlight{400};
+  std::atomic<int32_t> tilt{0};
+  std::atomic<uint32_t> seen{0};
+  MouseHookShared shared{boardShown, boardMode, spotlight, tilt, seen};
+
+  EXPECT_EQ(ApplyMouseHook({0, kMessageMouseHWheel, WheelData(240)}, shared).pulseTilt, true);
+  EXPECT_EQ(ApplyMouseHook({0, kMessageMouseHWheel, WheelData(-120)}, shared).verdict, HookVerdict::Swallow);
+  EXPECT_EQ(tilt, 1);
+  EXPECT_FALSE(ApplyMouseHook({0, kMouseMove, 0}, shared).pulseTilt);
+  EXPECT_EQ(ApplyMouseHook({3, kMouseMove, 0}, shared).verdict, HookVerdict::ReturnZero);
+
+  boardShown = true;
+  EXPECT_EQ(ApplyMouseHook({0, kMessageMouseWheel, WheelData(-240)}, shared).verdict, HookVerdict::Swallow);
+  EXPECT_EQ(spotlight, 380);
+  EXPECT_EQ(tilt, 1);
+  EXPECT_EQ(seen, 5u);
+}
+
+}  // namespace
+}  // namespace corvan

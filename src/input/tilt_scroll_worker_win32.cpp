@@ -1,0 +1,88 @@
+#include "input/tilt_scroll_worker_win32.h"
+
+#include "input/tilt_worker.h"
+#include "platform/window_inspector_win32.h"
+
+namespace corvan {
+namespace {
+
+class EventWaiter final : public TiltWaiter {
+ public:
+  EventWaiter(HANDLE tiltEvent, HANDLE stopEvent) : events_{tiltEvent, stopEvent} {}
+  bool WaitForTilt() override {
+    // The tilt event is only ever pulsed; the stop event stays set, so a stop that comes while a
+    // step runs is not lost the way a pulse would be.
+    return WaitForMultipleObjects(2, events_, FALSE, INFINITE) == WAIT_OBJECT_0;
+  }
+
+ private:
+  HANDLE events_[2];
+};
+
+HWND FocusOfForegroundThread(HWND foreground) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetGUIThreadInfo(0, &info) && info.hwndFocus) return info.hwndFocus;
+  if (!foreground) return nullptr;
+  const DWORD foregroundThread = GetWindowThreadProcessId(foreground, nullptr);
+  const DWORD self = GetCurrentThreadId();
+  if (!foregroundThread || foregroundThread == self) return nullptr;
+  if (!AttachThreadInput(self, foregroundThread, TRUE)) return nullptr;
+  HWND focus = GetFocus();
+  AttachThreadInput(self, foregroundThread, FALSE);
+  return focus;
+}
+
+}  // namespace
+
+TiltScene ReadTiltScene(int32_t direction) {
+  TiltScene scene;
+  scene.direction = direction;
+  HWND foreground = GetForegroundWindow();
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  scene.foreground = FromHwnd(foreground);
+  scene.cursor = {cursor.x, cursor.y};
+  scene.underCursor = FromHwnd(WindowFromPoint(cursor));
+  scene.focus = FromHwnd(FocusOfForegroundThread(foreground));
+  return scene;
+}
+
+void RunTiltStep(int32_t direction) {
+  const Win32WindowInspector inspector;
+  for (const PostedMessage& post : PlanTiltStep(ReadTiltScene(direction), inspector)) {
+    PostMessageW(ToHwnd(post.window), post.message, static_cast<WPARAM>(post.wParam), static_cast<LPARAM>(post.lParam));
+  }
+}
+
+TiltScrollWorker::~TiltScrollWorker() { Stop(INFINITE); }
+
+bool TiltScrollWorker::Start(HANDLE tiltEvent) {
+  if (thread_ || !tiltEvent) return false;
+  tiltEvent_ = tiltEvent;
+  stopEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  if (!stopEvent_) return false;
+  thread_ = CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
+  return thread_ != nullptr;
+}
+
+bool TiltScrollWorker::Stop(DWORD boundMs) {
+  if (stopEvent_) SetEvent(stopEvent_);
+  if (thread_) {
+    if (WaitForSingleObject(thread_, boundMs) != WAIT_OBJECT_0) return false;
+    CloseHandle(thread_);
+    thread_ = nullptr;
+  }
+  if (stopEvent_) CloseHandle(stopEvent_);
+  stopEvent_ = nullptr;
+  return true;
+}
+
+DWORD WINAPI TiltScrollWorker::ThreadMain(LPVOID param) {
+  auto* self = static_cast<TiltScrollWorker*>(param);
+  EventWaiter waiter(self->tiltEvent_, self->stopEvent_);
+  RunTiltWorker(waiter, self->accumulator_, self->shuttingDown_, RunTiltStep);
+  return 0;
+}
+
+}  // namespace corvan

@@ -1,0 +1,19 @@
+#include "input/tilt_worker.h"
+
+namespace corvan {
+
+int32_t TakeTiltDirection(std::atomic<int32_t>& accumulator) {
+  const int32_t steps = accumulator.exchange(0);
+  return steps > 0 ? 1 : (steps < 0 ? -1 : 0);
+}
+
+void RunTiltWorker(TiltWaiter& waiter, std::atomic<int32_t>& accumulator, const std::atomic<int32_t>& shuttingDown,
+                   const std::function<void(int32_t direction)>& step) {
+  while (shuttingDown == 0) {
+    if (!waiter.WaitForTilt()) return;
+    if (shuttingDown != 0) return;
+    if (const int32_t direction = TakeTiltDirection(accumulator)) step(direction);
+  }
+}
+
+}  // namespace corvan

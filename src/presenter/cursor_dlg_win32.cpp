@@ -1,0 +1,36 @@
+#include "presenter/cursor_dlg_win32.h"
+
+#include "presenter/cursor_overlay_frames.h"
+#include "ui/gdiplus_canvas_win32.h"
+#include "ui/png_resource_win32.h"
+
+namespace corvan {
+
+static_assert(IDB_SWIPE_UP_FIRST == 131 && IDB_SWIPE_DOWN_FIRST == 191 && IDB_SWIPE_LEFT_FIRST == 171 &&
+              IDB_SWIPE_RIGHT_FIRST == 181);
+
+bool CursorDlg::OnPaint() {
+  PAINTSTRUCT paint{};
+  BeginPaint(hwnd(), &paint);
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  // One pixel more each way than the window, as the layered picture has always been made.
+  if (surface_.Prepare(client.right - client.left + 1, client.bottom - client.top + 1)) {
+    bool drawn = false;
+    if (const auto imageId = CursorOverlayFrameImage(direction_, counter_)) {
+      // Decoded for this paint only: the animation is short and rare, the frames need not stay.
+      if (const auto frame = LoadPngResource(*imageId)) {
+        GdiplusCanvas canvas(surface_.bits(), surface_.width(), surface_.height(), surface_.strideBytes());
+        canvas.SetAntiAlias(true);
+        canvas.DrawImage(*frame, PointF{0, 0});
+        canvas.Flush();
+        drawn = true;
+      }
+    }
+    if (PresentLayered(hwnd(), surface_, 255) && drawn) ++framesPresented_;
+  }
+  EndPaint(hwnd(), &paint);
+  return true;
+}
+
+}  // namespace corvan
