@@ -119,13 +119,7 @@ void CCorvanAssistantDlg::CreateOverlayWindows() {
   magnifier_->Create(nullptr);
 
   cursorOverlay_ = std::make_unique<CursorDlg>(state_.gestureDirection, state_.animationFrame);
-  if (cursorOverlay_->Create(nullptr)) {
-    SetWindowPos(cursorOverlay_->hwnd(), nullptr, 0, 0, 32, 32, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const LONG_PTR style = GetWindowLongPtrW(cursorOverlay_->hwnd(), GWL_EXSTYLE);
-    if (!(style & WS_EX_LAYERED)) {
-      SetWindowLongPtrW(cursorOverlay_->hwnd(), GWL_EXSTYLE, style | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW);
-    }
-  }
+  cursorOverlay_->CreateOverlay();
 
   const LONG_PTR mainStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
   if (!(mainStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, mainStyle | WS_EX_LAYERED);

@@ -9,6 +9,22 @@ namespace corvan {
 static_assert(IDB_SWIPE_UP_FIRST == 131 && IDB_SWIPE_DOWN_FIRST == 191 && IDB_SWIPE_LEFT_FIRST == 171 &&
               IDB_SWIPE_RIGHT_FIRST == 181);
 
+namespace {
+
+constexpr int kOverlaySize = 32;
+
+}  // namespace
+
+bool CursorDlg::CreateOverlay() {
+  if (!Create(nullptr)) return false;
+  SetWindowPos(hwnd(), nullptr, 0, 0, kOverlaySize, kOverlaySize, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  if (!(style & WS_EX_LAYERED)) {
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW);
+  }
+  return true;
+}
+
 bool CursorDlg::OnPaint() {
   PAINTSTRUCT paint{};
   BeginPaint(hwnd(), &paint);
@@ -29,6 +45,7 @@ bool CursorDlg::OnPaint() {
     }
     if (PresentLayered(hwnd(), surface_, 255) && drawn) ++framesPresented_;
   }
+  ++paints_;
   EndPaint(hwnd(), &paint);
   return true;
 }

@@ -17,7 +17,11 @@ class CursorDlg : public Dialog {
   CursorDlg(const std::atomic<int32_t>& direction, const std::atomic<int32_t>& counter)
       : Dialog(IDD_CURSOR_OVERLAY), direction_(direction), counter_(counter) {}
 
-  // How many times a frame picture reached the screen (for tests).
+  // Created hidden, 32 x 32, layered and transparent to the pointer, out of the task switcher.
+  bool CreateOverlay();
+
+  // How many paints there were, and how many of them put a frame on the screen (for tests).
+  int paints() const { return paints_; }
   int framesPresented() const { return framesPresented_; }
 
  protected:
@@ -28,6 +32,7 @@ class CursorDlg : public Dialog {
   const std::atomic<int32_t>& direction_;
   const std::atomic<int32_t>& counter_;
   LayeredSurface surface_;
+  std::atomic<int> paints_{0};
   std::atomic<int> framesPresented_{0};
 };
 
