@@ -31,7 +31,9 @@ void CCorvanAssistantDlg::StartGestureAnimation(int directionIndex) {
 }
 
 void CCorvanAssistantDlg::OnRawInput(HRAWINPUT handle) {
-  alignas(8) static RawInputBuffer buffer;
+  // One buffer per message: running a function can pump messages, and a nested WM_INPUT must not
+  // overwrite the reports this one is still decoding.
+  alignas(8) RawInputBuffer buffer;
   const RawInputView view = ReadRawInput(handle, buffer);
   if (view.kind == RawInputView::Hid) {
     DecodeRawHidReports(view.reports, view.reportSize, view.reportCount, view.reportBytesAvailable, deviceEvents_);

@@ -7,9 +7,15 @@
 
 namespace corvan {
 
+TrayIcon::~TrayIcon() {
+  if (record_.hIcon) DestroyIcon(record_.hIcon);
+  if (menu_) DestroyMenu(menu_);
+}
+
 void TrayIcon::LoadContextMenu() { menu_ = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU)); }
 
 void TrayIcon::Add(HWND owner) {
+  if (record_.hIcon) DestroyIcon(record_.hIcon);
   record_ = NOTIFYICONDATAW{};
   record_.cbSize = sizeof(record_);
   record_.hWnd = owner;
@@ -37,6 +43,8 @@ void TrayIcon::ShowMenuAtCursor() {
   GetCursorPos(&cursor);
   SetForegroundWindow(record_.hWnd);
   TrackPopupMenu(GetSubMenu(menu_, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, record_.hWnd, nullptr);
+  // Without a message after it, a tray menu may fail to close when the user clicks elsewhere.
+  PostMessageW(record_.hWnd, WM_NULL, 0, 0);
 }
 
 }  // namespace corvan

@@ -9,6 +9,10 @@ namespace corvan {
 // is re-created, and removed at exit.
 class TrayIcon {
  public:
+  TrayIcon() = default;
+  ~TrayIcon();
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
   void LoadContextMenu();
   void Add(HWND owner);
   void AddAgain();

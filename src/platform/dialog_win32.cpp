@@ -5,6 +5,28 @@ namespace {
 
 constexpr wchar_t kDialogProperty[] = L"CorvanDialog";
 
+// The messages whose answer a dialog procedure returns itself instead of through
+// DWLP_MSGRESULT: an icon, a brush, a comparison, an item index.
+bool AnswersDirectly(UINT message) {
+  switch (message) {
+    case WM_INITDIALOG:
+    case WM_QUERYDRAGICON:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 Dialog::~Dialog() {
@@ -131,7 +153,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   if (message == WM_INITDIALOG && dialog->modal_) dialog->CentreOnWorkArea();
   if (message == WM_NCDESTROY) RemovePropW(hwnd, kDialogProperty);
   if (!result) return FALSE;
-  if (message == WM_INITDIALOG) return static_cast<INT_PTR>(*result);
+  if (AnswersDirectly(message)) return static_cast<INT_PTR>(*result);
   SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, *result);
   return TRUE;
 }

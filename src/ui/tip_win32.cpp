@@ -52,8 +52,11 @@ void QxTipDLG::ShowTip(int x, int y, std::wstring_view text, int displayMs, int 
 
   SizeF measured;
   if (HDC screen = GetDC(nullptr)) {
-    GdiplusCanvas canvas(screen);
-    measured = MeasureTipText(canvas, text_, textSize_);
+    {
+      // The graphics object must be gone before its device context is released.
+      GdiplusCanvas canvas(screen);
+      measured = MeasureTipText(canvas, text_, textSize_);
+    }
     ReleaseDC(nullptr, screen);
   }
   const TipBounds bounds = TipWindowBounds(x, y, measured);
