@@ -55,7 +55,8 @@ void RunTiltStep(int32_t direction) {
   }
 }
 
-TiltScrollWorker::~TiltScrollWorker() { Stop(INFINITE); }
+// Never waits: the thread holds copies of its handles and references to process-wide counts only.
+TiltScrollWorker::~TiltScrollWorker() { Stop(0); }
 
 bool TiltScrollWorker::Start(HANDLE tiltEvent) {
   if (thread_ || !tiltEvent) return false;

@@ -27,7 +27,7 @@ void CCorvanAssistantDlg::StartGestureAnimation(int directionIndex) {
   state_.gestureDirection = directionIndex;
   state_.animationFrame = 0;
   SetTimer(hwnd(), kTimerGestureAnimation, kGestureAnimationPeriodMs, nullptr);
-  if (followerWake_) SetEvent(followerWake_);
+  threads_.WakeCursorFollower();
 }
 
 void CCorvanAssistantDlg::OnRawInput(HRAWINPUT handle) {

@@ -12,6 +12,7 @@ inline constexpr uint32_t kTimerStartHidden = 11;        // 100 ms until the win
 inline constexpr uint32_t kTimerForeground = 111;        // one-shot, 800 ms or 300 ms
 inline constexpr uint32_t kTimerTrayMenu = 202;          // one-shot, 500 ms (left click) or 10 ms (right)
 inline constexpr uint32_t kTimerShowSequence = 901;      // steps of a second copy's wake-up
+inline constexpr uint32_t kTimerCloseBound = 902;        // one-shot: the close sequence ran too long
 
 inline constexpr uint32_t kRepaintWhenVisiblePeriodMs = 2;
 inline constexpr uint32_t kGestureAnimationPeriodMs = 30;

@@ -24,10 +24,10 @@ namespace {
 
 constexpr wchar_t kWindowTitle[] = L"Telvo Mirkat Rev1.0";
 constexpr int kGroupMarkerImage = 144;
-// How long the close path waits for the single-instance listener to end.
-constexpr DWORD kListenerEndWaitMs = 2000;
-// A tilt step only reads window facts and posts; it ends well within this.
-constexpr DWORD kTiltWorkerEndWaitMs = 2000;
+// How long the close path waits for each background thread to end once released.
+constexpr DWORD kThreadEndWaitMs = 2000;
+// How long the close sequence may take before the program ends without the rest of it.
+constexpr UINT kCloseSequenceBoundMs = 8000;
 constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 CCorvanAssistantDlg* publishedMainWindow = nullptr;
@@ -65,8 +65,7 @@ void CCorvanAssistantDlg::InitialiseFramework() {
 
 void CCorvanAssistantDlg::CreatePushLock() {
   state_.pushLock = std::make_unique<std::mutex>();
-  receiverLink_ = std::make_unique<ReceiverLink>(hidEnumerator_, sleeper_, threadStarter_, *state_.pushLock,
-                                                 state_.assignments, state_.shuttingDown);
+  receivers_ = std::make_shared<ReceiverConnection>(*state_.pushLock, state_.assignments, state_.shuttingDown);
 }
 
 void CCorvanAssistantDlg::ComputeProgramDir() {
@@ -159,9 +158,7 @@ void CCorvanAssistantDlg::RegisterRawInput() {
 void CCorvanAssistantDlg::Invalidate() { InvalidateRect(hwnd(), nullptr, TRUE); }
 
 void CCorvanAssistantDlg::StartCursorFollower() {
-  state_.animationFrame = kOverlayHiddenFrame;
-  followerWake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-  if (HANDLE thread = CreateThread(nullptr, 0, CursorOverlayFollower, this, 0, nullptr)) CloseHandle(thread);
+  threads_.StartCursorFollower(cursorOverlay_ ? cursorOverlay_->hwnd() : nullptr);
 }
 
 void CCorvanAssistantDlg::StartRepaintAndPickerTimers() {
@@ -174,7 +171,7 @@ void CCorvanAssistantDlg::StartRepaintAndPickerTimers() {
 void CCorvanAssistantDlg::ArmPickerWatch() { SetTimer(hwnd(), kTimerPickerWatch, kPickerWatchPeriodMs, nullptr); }
 
 void CCorvanAssistantDlg::StartSingleInstanceListener() {
-  if (HANDLE thread = CreateThread(nullptr, 0, SingleInstanceListener, this, 0, nullptr)) CloseHandle(thread);
+  threads_.StartSingleInstanceListener(events_.singleInstance, hwnd());
 }
 
 void CCorvanAssistantDlg::LoadSettings() { corvan::LoadSettings(store_, state_.assignments, state_.functionCatalogue); }
@@ -185,8 +182,8 @@ void CCorvanAssistantDlg::CreateTiltEvents() {
 }
 
 void CCorvanAssistantDlg::StartTiltWorkerAndCloseWatcher() {
-  tiltWorker_.Start(tiltEvent_);
-  if (HANDLE thread = CreateThread(nullptr, 0, CloseWatcher, this, 0, nullptr)) CloseHandle(thread);
+  threads_.StartTiltWorker(tiltEvent_);
+  threads_.StartCloseWatcher(receivers_, events_.close, hwnd());
 }
 
 void CCorvanAssistantDlg::InstallMouseHook() {
@@ -211,7 +208,7 @@ void CCorvanAssistantDlg::SaveSettings() {
 }
 
 void CCorvanAssistantDlg::PushSettingsToReceivers() {
-  if (receiverLink_) receiverLink_->PushSettingsToReceivers();
+  if (receivers_) receivers_->link.PushSettingsToReceivers();
 }
 
 void CCorvanAssistantDlg::RepaintMainWindow() { InvalidateRect(hwnd(), nullptr, FALSE); }
@@ -221,6 +218,10 @@ void CCorvanAssistantDlg::PulseDefaultsEvent() {
 }
 
 std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kCloseStartedMessage) {
+    SetTimer(hwnd(), kTimerCloseBound, kCloseSequenceBoundMs, nullptr);
+    return 0;
+  }
   if (message == kWakeFromSecondCopyMessage) {
     SetTimer(hwnd(), kTimerShowSequence, showSequence_.Start(), nullptr);
     return 0;
@@ -277,11 +278,11 @@ void CCorvanAssistantDlg::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage)
 
 void CCorvanAssistantDlg::OnDeviceChange(WPARAM event, LPARAM data) {
   // Only arrivals matter: no state is kept per device, so a removal has nothing to forget.
-  if (event != DBT_DEVICEARRIVAL || !data || !receiverLink_) return;
+  if (event != DBT_DEVICEARRIVAL || !data || !receivers_) return;
   const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
   if (header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return;
   const auto* record = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(data);
-  receiverLink_->OnInterfaceArrived(PathFromWide(record->dbcc_name));
+  receivers_->link.OnInterfaceArrived(PathFromWide(record->dbcc_name));
 }
 
 bool CCorvanAssistantDlg::OnCommand(WORD id, WORD notifyCode) {
@@ -294,7 +295,11 @@ bool CCorvanAssistantDlg::OnCommand(WORD id, WORD notifyCode) {
     case ID_TRAY_EXIT:
       state_.assignments.flagByte = 0;
       state_.shuttingDown = kClosing;
-      PulseEvent(events_.close);
+      if (events_.close) PulseEvent(events_.close);
+      // The pulse reaches a watcher only while it waits, and there is none without the event.
+      if (!threads_.RequestClose() && receivers_) {
+        receivers_->link.RunCloseSequence(state_.assignments, state_.shuttingDown, [this] { OnCancel(); });
+      }
       return true;
     default:
       return Dialog::OnCommand(id, notifyCode);
@@ -339,6 +344,10 @@ void CCorvanAssistantDlg::OnTimer(UINT_PTR id) {
       // Stopped before the menu's own modal loop runs, or the timer would fire inside it.
       KillTimer(hwnd(), kTimerTrayMenu);
       tray_.ShowMenuAtCursor();
+      break;
+    case kTimerCloseBound:
+      KillTimer(hwnd(), kTimerCloseBound);
+      OnCloseBoundPassed();
       break;
     case kTimerShowSequence:
       KillTimer(hwnd(), kTimerShowSequence);
@@ -388,17 +397,23 @@ bool CCorvanAssistantDlg::OnSetCursor(HWND, UINT, UINT) {
 }
 
 void CCorvanAssistantDlg::OnCancel() {
-  // Esc and close requests never end the program; only the close path does.
+  // Esc and close requests never end the program; only the close path does, and only once the
+  // receivers are restored: the close watcher posts IDCANCEL itself when its sequence is over.
   if (state_.shuttingDown == kRunning) return;
+  if (!threads_.closeSequenceFinished() && !closeBoundPassed_) return;
   if (defaultsEvent_) PulseEvent(defaultsEvent_);
-  PulseEvent(events_.singleInstance);
+  if (events_.singleInstance) PulseEvent(events_.singleInstance);
   if (tiltEvent_) PulseEvent(tiltEvent_);
-  if (followerWake_) SetEvent(followerWake_);
-  // Bounded: a listener that is not waiting at the moment of the pulse must not hold up the exit.
-  for (DWORD waited = 0; state_.shuttingDown != kListenerEnded && waited < kListenerEndWaitMs; waited += 2) Sleep(2);
-  Sleep(10);
-  tiltWorker_.Stop(kTiltWorkerEndWaitMs);
+  threads_.Stop(kThreadEndWaitMs);
   EndDialog(IDCANCEL);
+}
+
+void CCorvanAssistantDlg::OnCloseBoundPassed() {
+  // A receiver that never answers must not keep the program from ending: the watcher's pauses
+  // are cut short and the window ends without waiting for the rest of its sequence.
+  closeBoundPassed_ = true;
+  if (receivers_) receivers_->sleeper.Interrupt();
+  OnCancel();
 }
 
 void CCorvanAssistantDlg::OnDestroy() {
@@ -417,11 +432,14 @@ void CCorvanAssistantDlg::OnDestroy() {
       if (comInitialised_) CoUninitialize();
     }
   }
-  // Only now that neither the hook nor the worker can use it.
-  if (tiltEvent_ && tiltWorker_.Stop(kTiltWorkerEndWaitMs)) {
+  // Only now that neither the hook nor the worker can use it. The threads were stopped on the
+  // way here; one that did not end in time keeps its handle.
+  if (tiltEvent_ && threads_.Stop(0)) {
     CloseHandle(tiltEvent_);
     tiltEvent_ = nullptr;
   }
+  if (dwm_.module) FreeLibrary(dwm_.module);
+  dwm_ = DwmEntryPoints{};
   if (deviceNotification_) UnregisterDeviceNotification(deviceNotification_);
   if (sessionNotification_) WTSUnRegisterSessionNotification(hwnd());
   Sleep(10);

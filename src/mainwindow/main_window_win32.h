@@ -13,8 +13,8 @@
 #include "input/dispatcher.h"
 #include "input/function_runner.h"
 #include "input/routing.h"
-#include "input/tilt_scroll_worker_win32.h"
 #include "input/tray_clicks.h"
+#include "mainwindow/background_threads_win32.h"
 #include "mainwindow/hooks_win32.h"
 #include "mainwindow/init_sequence.h"
 #include "mainwindow/program_state.h"
@@ -144,9 +144,7 @@ class CCorvanAssistantDlg : public Dialog,
   void ArmPickerWatch();
   void RunShowStep(ShowStep step);
 
-  static DWORD WINAPI CursorOverlayFollower(LPVOID self);
-  static DWORD WINAPI SingleInstanceListener(LPVOID self);
-  static DWORD WINAPI CloseWatcher(LPVOID self);
+  void OnCloseBoundPassed();
 
   ProgramState& state_;
   InstanceEvents events_;
@@ -159,10 +157,7 @@ class CCorvanAssistantDlg : public Dialog,
   MainWindowSkin skin_;
   HDEVNOTIFY deviceNotification_ = nullptr;
   bool sessionNotification_ = false;
-  Win32HidEnumerator hidEnumerator_;
-  Win32Sleeper sleeper_;
-  DetachedThreadStarter threadStarter_;
-  std::unique_ptr<ReceiverLink> receiverLink_;
+  std::shared_ptr<ReceiverConnection> receivers_;
   DwmEntryPoints dwm_;
   std::unique_ptr<EXPOSE_DLG> overview_;
   std::unique_ptr<CircleDLG> magnifier_;
@@ -172,10 +167,10 @@ class CCorvanAssistantDlg : public Dialog,
   std::unique_ptr<SystemHooks> hooks_;
   HMODULE hookLibrary_ = nullptr;
   HANDLE tiltEvent_ = nullptr;
-  TiltScrollWorker tiltWorker_{state_.tiltAccumulator, state_.shuttingDown};
   HANDLE defaultsEvent_ = nullptr;
-  // Wakes the cursor overlay follower when a gesture animation starts (or the program closes).
-  HANDLE followerWake_ = nullptr;
+  BackgroundThreads threads_{state_};
+  // Set when the close sequence has run too long: the window then ends without it.
+  bool closeBoundPassed_ = false;
   bool comInitialised_ = false;
 
   MainWindowRouting routing_{EditorHotRegions{}, RoutingTexts{}};

@@ -137,6 +137,22 @@ std::optional<OpenedHidInterface> Win32HidEnumerator::Open(std::u16string_view p
 
 void Win32HidEnumerator::Close(OpenedHidInterface& opened) { opened.transport.reset(); }
 
-void Win32Sleeper::SleepMs(uint32_t ms) { Sleep(ms); }
+Win32Sleeper::Win32Sleeper() : interrupted_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+Win32Sleeper::~Win32Sleeper() {
+  if (interrupted_) CloseHandle(interrupted_);
+}
+
+void Win32Sleeper::SleepMs(uint32_t ms) {
+  if (interrupted_) {
+    WaitForSingleObject(interrupted_, ms);
+  } else {
+    Sleep(ms);
+  }
+}
+
+void Win32Sleeper::Interrupt() {
+  if (interrupted_) SetEvent(interrupted_);
+}
 
 }  // namespace corvan

@@ -18,9 +18,19 @@ class Win32HidEnumerator : public HidEnumerator {
   void Close(OpenedHidInterface& opened) override;
 };
 
+// Protocol pacing that can be cut short: once interrupted, every wait returns at once, so a
+// sequence that is told to stop runs out quickly instead of pausing at each step.
 class Win32Sleeper : public Sleeper {
  public:
+  Win32Sleeper();
+  ~Win32Sleeper() override;
+  Win32Sleeper(const Win32Sleeper&) = delete;
+  Win32Sleeper& operator=(const Win32Sleeper&) = delete;
   void SleepMs(uint32_t ms) override;
+  void Interrupt();
+
+ private:
+  void* interrupted_;  // manual-reset event
 };
 
 // Interface paths and the platform's wide strings are both UTF-16 here; a device-arrival

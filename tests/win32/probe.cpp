@@ -4,6 +4,9 @@
 //   probe work-area            prints the work area: left top right bottom
 //   probe menu-visible         exit 0 while a pop-up menu is on screen
 //   probe menu-rect            prints the visible pop-up menu's screen rectangle: left top right bottom
+//   probe command TITLE ID...  posts WM_COMMAND with each ID, back to back, to the window TITLE
+//   probe hold-names NAME...   takes each NAME for a mutex, so no event can have it; prints
+//                              "ready" and holds them for 60 s or until killed
 #include <windows.h>
 
 #include <cstdio>
@@ -37,6 +40,21 @@ int wmain(int argc, wchar_t** argv) {
     RECT r{};
     if (!menu || !IsWindowVisible(menu) || !GetWindowRect(menu, &r)) return 1;
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
+  if (argc >= 4 && std::wcscmp(argv[1], L"command") == 0) {
+    HWND window = FindWindowW(nullptr, argv[2]);
+    if (!window) return 1;
+    for (int i = 3; i < argc; ++i) PostMessageW(window, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[i])), 0);
+    return 0;
+  }
+  if (argc >= 3 && std::wcscmp(argv[1], L"hold-names") == 0) {
+    for (int i = 2; i < argc; ++i) {
+      if (!CreateMutexW(nullptr, FALSE, argv[i])) return 1;
+    }
+    std::printf("ready\n");
+    std::fflush(stdout);
+    Sleep(60000);
     return 0;
   }
   return 2;

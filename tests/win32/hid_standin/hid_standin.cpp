@@ -5,6 +5,7 @@
 //   CORVAN_STANDIN_FAMILY      1..6 (anything else: an ordinary mouse)
 //   CORVAN_STANDIN_FAULT       optional fault, "name@N": rejects, strings, unplugged, never-ready,
 //                              from request N of each opened interface (counting from 0)
+//   CORVAN_STANDIN_DELAY_MS    optional time each request takes, as a slow receiver's would
 //   CORVAN_STANDIN_TRANSCRIPT  file that gets one line per request ("refused" at the end when it
 //                              failed), and "open" per interface
 #include <windows.h>
@@ -86,6 +87,7 @@ std::unique_ptr<ReceiverSimulator> NewReceiver() {
 // Runs one request against the receiver behind the handle and writes what it heard.
 template <typename Request>
 BOOLEAN Ask(HANDLE handle, Request request) {
+  if (const int delayMs = std::atoi(Environment("CORVAN_STANDIN_DELAY_MS").c_str()); delayMs > 0) Sleep(delayMs);
   std::lock_guard lock(mutex);
   const auto found = receivers.find(handle);
   if (found == receivers.end()) return FALSE;

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+
+#include "input/tilt_scroll_worker_win32.h"
+#include "mainwindow/program_state.h"
+#include "mainwindow/receiver_connection_win32.h"
+#include "platform/owned_thread_win32.h"
+
+namespace corvan {
+
+// Posted to the main window when the close watcher begins its sequence, and when it is over.
+inline constexpr UINT kCloseStartedMessage = WM_APP + 2;
+
+// The main window's background threads, every one of them started here and ended here: the
+// cursor overlay follower, the single-instance listener, the tilt worker and the close watcher.
+// Each blocks while it has nothing to do.
+class BackgroundThreads {
+ public:
+  explicit BackgroundThreads(ProgramState& state);
+  ~BackgroundThreads();
+  BackgroundThreads(const BackgroundThreads&) = delete;
+  BackgroundThreads& operator=(const BackgroundThreads&) = delete;
+
+  // Keeps the overlay 50 pixels below the pointer while the animation counter runs.
+  void StartCursorFollower(HWND overlay);
+  void WakeCursorFollower();
+  // Shows the window when a later copy pulses the single-instance event. A wait that fails (no
+  // event) ends the listener and leaves the shutting-down flag alone.
+  void StartSingleInstanceListener(HANDLE singleInstanceEvent, HWND window);
+  void StartTiltWorker(HANDLE tiltEvent);
+  // Runs the close sequence when the close event is pulsed (or RequestClose is called), then
+  // posts IDCANCEL to the window.
+  void StartCloseWatcher(std::shared_ptr<ReceiverConnection> receivers, HANDLE closeEvent, HWND window);
+  // The program's own Exit: works without a close event, and whatever a pulse may miss. False
+  // when no watcher runs to do it.
+  bool RequestClose();
+  // The close sequence is over, or there is no watcher that could still be in it.
+  bool closeSequenceFinished() const { return *closeFinished_ || !closeWatcher_.started(); }
+
+  // Releases every thread and waits for each within the bound. True when all have ended.
+  bool Stop(DWORD boundMs);
+
+ private:
+  ProgramState& state_;
+  HANDLE stop_;           // manual reset: set once, at Stop
+  HANDLE followerWake_;   // auto reset
+  HANDLE closeRequest_;   // manual reset
+  std::shared_ptr<std::atomic<bool>> closeFinished_ = std::make_shared<std::atomic<bool>>(false);
+  OwnedThread follower_;
+  OwnedThread listener_;
+  OwnedThread closeWatcher_;
+  TiltScrollWorker tiltWorker_;
+  bool allEnded_ = false;
+};
+
+}  // namespace corvan
