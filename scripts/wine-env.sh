@@ -43,8 +43,11 @@ wine_env_prefix() {
   if [ -f "$WINEPREFIX/.corvan-ready" ]; then return 0; fi
   wine_env_log "creating the Wine prefix in $WINEPREFIX (once, about 15 s)"
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1 </dev/null
-  wineserver -w
+  # A prefix that Wine could not set up is not marked ready: the next run tries again.
+  if ! wineboot -i >/dev/null 2>&1 </dev/null || ! wineserver -w || [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wine_env_log "wineboot could not set up the prefix in $WINEPREFIX"
+    return 1
+  fi
   local user_dir
   for user_dir in "$WINEPREFIX"/drive_c/users/*/; do
     local folder

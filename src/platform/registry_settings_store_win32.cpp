@@ -12,8 +12,8 @@ constexpr REGSAM kCreateAccess = 0x2001F;
 
 class OpenKey {
  public:
-  OpenKey() {
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_ALL_ACCESS, &key_) != ERROR_SUCCESS) key_ = nullptr;
+  explicit OpenKey(const std::wstring& path) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &key_) != ERROR_SUCCESS) key_ = nullptr;
   }
   ~OpenKey() {
     if (key_) RegCloseKey(key_);
@@ -29,7 +29,7 @@ class OpenKey {
 }  // namespace
 
 std::optional<uint32_t> RegistrySettingsStore::Query(std::wstring_view name) {
-  OpenKey key;
+  OpenKey key(keyPath_);
   if (!key.get()) return std::nullopt;
   const std::wstring valueName(name);
   // Read into four bytes without asking for the type: a longer value fails, a shorter one fills
@@ -44,7 +44,7 @@ std::optional<uint32_t> RegistrySettingsStore::Query(std::wstring_view name) {
 }
 
 bool RegistrySettingsStore::Set(std::wstring_view name, int32_t value) {
-  OpenKey key;
+  OpenKey key(keyPath_);
   if (!key.get()) return false;
   const std::wstring valueName(name);
   const DWORD data = static_cast<DWORD>(value);
@@ -52,18 +52,18 @@ bool RegistrySettingsStore::Set(std::wstring_view name, int32_t value) {
                         sizeof(data)) == ERROR_SUCCESS;
 }
 
-void EnsureSettingsKey() {
+void EnsureSettingsKey(const wchar_t* keyPath) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, keyPath, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
     RegCloseKey(key);
     return;
   }
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, kCreateAccess, nullptr,
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, kCreateAccess, nullptr,
                       &key, nullptr) == ERROR_SUCCESS) {
     RegCloseKey(key);
   }
 }
 
-void DeleteSettingsKey() { RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKeyPath); }
+void DeleteSettingsKey(const wchar_t* keyPath) { RegDeleteKeyW(HKEY_CURRENT_USER, keyPath); }
 
 }  // namespace corvan

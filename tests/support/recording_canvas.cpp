@@ -17,7 +17,14 @@ std::string Num(float value) {
   return text;
 }
 
-std::string Rect(const RectF& r) { return "(" + Num(r.x) + ", " + Num(r.y) + ", " + Num(r.width) + " x " + Num(r.height) + ")"; }
+// One formatted string: GCC 12 takes `"(" + std::string` for a copy that overlaps itself
+// (-Wrestrict, a false positive) when it inlines it here.
+std::string Rect(const RectF& r) {
+  char text[128];
+  std::snprintf(text, sizeof text, "(%g, %g, %g x %g)", static_cast<double>(r.x), static_cast<double>(r.y),
+                static_cast<double>(r.width), static_cast<double>(r.height));
+  return text;
+}
 
 std::string Narrow(const std::wstring& text) {
   std::string out;

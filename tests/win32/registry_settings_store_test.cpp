@@ -10,18 +10,21 @@
 namespace corvan {
 namespace {
 
-// Works on the real settings key; the key is removed before and after each test.
+// A key of the tests' own, beside the program's, removed before and after each test: run anywhere,
+// the tests never touch a user's settings.
+constexpr wchar_t kTestKeyPath[] = L"SOFTWARE\\QX A Mouse (tests)";
+
 class RegistryStore : public ::testing::Test {
  protected:
   void SetUp() override {
-    DeleteSettingsKey();
-    EnsureSettingsKey();
+    DeleteSettingsKey(kTestKeyPath);
+    EnsureSettingsKey(kTestKeyPath);
   }
-  void TearDown() override { DeleteSettingsKey(); }
+  void TearDown() override { DeleteSettingsKey(kTestKeyPath); }
 
   void SetRaw(const wchar_t* name, DWORD type, const std::vector<BYTE>& data) {
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kTestKeyPath, 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
     ASSERT_EQ(RegSetValueExW(key, name, 0, type, data.data(), static_cast<DWORD>(data.size())), ERROR_SUCCESS);
     RegCloseKey(key);
   }
@@ -30,7 +33,7 @@ class RegistryStore : public ::testing::Test {
     HKEY key = nullptr;
     std::vector<BYTE> data(64);
     DWORD size = static_cast<DWORD>(data.size());
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kTestKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return {};
     const LONG status = RegQueryValueExW(key, name, nullptr, type, data.data(), &size);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS) return {};
@@ -38,7 +41,7 @@ class RegistryStore : public ::testing::Test {
     return data;
   }
 
-  RegistrySettingsStore store;
+  RegistrySettingsStore store{kTestKeyPath};
 };
 
 TEST_F(RegistryStore, ValuesOfOtherTypesAndSizes) {
@@ -70,17 +73,17 @@ TEST_F(RegistryStore, WritesDwordsAndTouchesNothingElse) {
 }
 
 TEST_F(RegistryStore, MissingKeyReadsZeroAndWritesNothing) {
-  DeleteSettingsKey();
+  DeleteSettingsKey(kTestKeyPath);
   EXPECT_FALSE(store.Query(L"bt3").has_value());
   EXPECT_FALSE(store.Set(L"bt3", 4));
   HKEY key = nullptr;
-  EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS)
+  EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, kTestKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS)
       << "a write must not create the key";
 }
 
 TEST_F(RegistryStore, EnsureKeepsExistingValues) {
   SetRaw(L"bt3", REG_DWORD, {3, 0, 0, 0});
-  EnsureSettingsKey();
+  EnsureSettingsKey(kTestKeyPath);
   EXPECT_EQ(ReadSetting(store, L"bt3"), 3);
 }
 

@@ -5,13 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include "device/receiver_link.h"
+#include "hid_interfaces_support.h"
 #include "platform/hid_win32.h"
 #include "receiver_simulator.h"
 
@@ -71,11 +70,7 @@ class StandInReceiver : public ::testing::Test {
     DeleteFileA(transcriptPath.c_str());
     SetEnvironmentVariableA("CORVAN_STANDIN_TRANSCRIPT", transcriptPath.c_str());
     SetEnvironmentVariableA("CORVAN_STANDIN_FAULT", nullptr);
-    // Wine's virtual HID devices appear once its device services are up.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
-    while ((paths = enumerator.ListInterfacePaths()).empty() && std::chrono::steady_clock::now() < deadline) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+    paths = test::ListHidInterfacesWhenReady(enumerator);
     ASSERT_FALSE(paths.empty()) << "no HID interface to play a receiver on";
   }
   void TearDown() override { DeleteFileA(transcriptPath.c_str()); }
