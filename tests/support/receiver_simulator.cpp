@@ -165,8 +165,8 @@ HidInterfaceFacts ReceiverSimulator::Facts() const {
   return facts;
 }
 
-void ReceiverSimulator::InjectFault(SimulatedFault fault, size_t fromCall) {
-  faults_[fault] = fromCall;
+void ReceiverSimulator::InjectFault(SimulatedFault fault, size_t fromCall, size_t requests) {
+  faults_[fault] = FaultSpan{fromCall, requests};
 }
 
 void ReceiverSimulator::ClearFaults() {
@@ -190,7 +190,8 @@ uint64_t ReceiverSimulator::TotalWaitMs() const {
 
 bool ReceiverSimulator::Active(SimulatedFault fault) const {
   auto found = faults_.find(fault);
-  return found != faults_.end() && requests_ > found->second;
+  if (found == faults_.end() || requests_ <= found->second.from) return false;
+  return requests_ - found->second.from <= found->second.requests;
 }
 
 bool ReceiverSimulator::Begin(HidCall call, uint16_t declaredLength) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <climits>
 #include <initializer_list>
 #include <map>
 #include <ostream>
@@ -83,8 +84,9 @@ class ReceiverSimulator : public HidTransport {
   HidInterfaceFacts Facts() const;
   Sleeper& RecordingSleeper() { return sleeper_; }
 
-  // The fault starts with request number `fromCall` (0 is the first request).
-  void InjectFault(SimulatedFault fault, size_t fromCall = 0);
+  // The fault starts with request number `fromCall` (0 is the first request) and lasts for
+  // `requests` requests (for good unless told), after which the receiver answers as before.
+  void InjectFault(SimulatedFault fault, size_t fromCall = 0, size_t requests = SIZE_MAX);
   // Back to a healthy receiver, as after plugging it in again.
   void ClearFaults();
 
@@ -121,7 +123,11 @@ class ReceiverSimulator : public HidTransport {
   ReceiverModel model_;
   Transcript transcript_;
   Recorder sleeper_{transcript_};
-  std::map<SimulatedFault, size_t> faults_;  // fault -> first request it affects
+  struct FaultSpan {
+    size_t from;      // first request it affects
+    size_t requests;  // how many
+  };
+  std::map<SimulatedFault, FaultSpan> faults_;
   size_t requests_ = 0;
   size_t lengthMismatches_ = 0;
 

@@ -310,18 +310,74 @@ TEST_F(ReceiverLinkTest, ReceiverUnpluggedMidSequenceIsClosedAndTheNextPassSucce
       ReceiverLink passLink(two, waits, inlineStarter, pushLock, assignments, shuttingDown);
       ReceiverSimulator& receiver = two.Add(Path(1), ReceiverOfFamily(family));
       ReceiverSimulator& four = two.Add(Path(2), ReceiverOfFamily(4));
-      receiver.InjectFault(SimulatedFault::kUnplugged, 2);
+      const Transcript healthy = pass.direct(family, settings);
+      const auto requests = static_cast<size_t>(std::count_if(
+          healthy.begin(), healthy.end(), [](const HidCall& call) { return call.kind != HidCallKind::kWait; }));
+      // Pulled out at each request of the pass in turn.
+      for (size_t at = 0; at < requests; ++at) {
+        SCOPED_TRACE("unplugged from request " + std::to_string(at));
+        receiver.ClearFaults();
+        receiver.ClearTranscript();
+        four.ClearTranscript();
+        const int opensBefore = two.opens;
+        receiver.InjectFault(SimulatedFault::kUnplugged, at);
 
-      pass.run(passLink);
-      EXPECT_EQ(two.opens, 2);
-      EXPECT_EQ(two.closes, 2);
-      EXPECT_EQ(four.Calls(), pass.direct(4, settings)) << "the next interface is still served";
-      EXPECT_TRUE(LockIsFree());
+        pass.run(passLink);
+        EXPECT_EQ(two.opens - opensBefore, 2);
+        EXPECT_EQ(two.opens, two.closes);
+        EXPECT_EQ(four.Calls(), pass.direct(4, settings)) << "the next interface is still served";
+        EXPECT_TRUE(LockIsFree());
 
-      receiver.ClearFaults();
-      receiver.ClearTranscript();
-      pass.run(passLink);
-      EXPECT_EQ(receiver.Calls(), pass.direct(family, settings));
+        receiver.ClearFaults();
+        receiver.ClearTranscript();
+        pass.run(passLink);
+        EXPECT_EQ(receiver.Calls(), pass.direct(family, settings)) << "plugged in again, it gets everything";
+      }
+    }
+  }
+}
+
+// A request of the close sequence fails once, at each position in turn: the receiver still hears
+// the rest, the reset after the apply, and the program still ends once.
+TEST_F(ReceiverLinkTest, AFailureDuringTheCloseSequenceLeavesTheRestToFollow) {
+  const ReceiverSettings closing{0x00, 3, true};
+  for (int family : {3, 4, 6}) {
+    const Transcript healthyReset = DirectReset(family, closing);
+    ReceiverSimulator healthy(ReceiverOfFamily(family));
+    ApplyToInterface(healthy, healthy.Facts(), closing, healthy.RecordingSleeper());
+    const size_t applyRequests = healthy.RequestCount();
+    ResetInterface(healthy, healthy.Facts(), closing, healthy.RecordingSleeper());
+    for (SimulatedFault fault : {SimulatedFault::kRejectsReports, SimulatedFault::kStringsFail}) {
+      for (size_t at = 0; at < healthy.RequestCount(); ++at) {
+        SCOPED_TRACE("family " + std::to_string(family) + ", fault " + std::to_string(static_cast<int>(fault)) +
+                     " at request " + std::to_string(at));
+        SimulatedHidEnumerator one;
+        InterfaceSleeper waits(one);
+        std::atomic<int32_t> closingFlag{0};
+        Assignments settings;
+        settings.flagByte = 0x18;
+        settings.buttonOrder = 3;
+        ReceiverLink closeLink(one, waits, inlineStarter, pushLock, settings, closingFlag);
+        ReceiverSimulator& receiver = one.Add(Path(1), ReceiverOfFamily(family));
+        receiver.InjectFault(fault, at, 1);
+        int ended = 0;
+        closeLink.RunCloseSequence(settings, closingFlag, [&] { ++ended; });
+
+        EXPECT_EQ(ended, 1);
+        EXPECT_EQ(one.opens, 2);
+        EXPECT_EQ(one.opens, one.closes);
+        const Transcript& heard = receiver.Calls();
+        if (at < applyRequests) {
+          // A string-identified receiver not recognised in the apply is still reset.
+          ASSERT_GE(heard.size(), healthyReset.size());
+          EXPECT_EQ(Transcript(heard.end() - static_cast<std::ptrdiff_t>(healthyReset.size()), heard.end()),
+                    healthyReset);
+        } else {
+          EXPECT_EQ(Transcript(heard.begin(), heard.begin() + static_cast<std::ptrdiff_t>(healthy.Calls().size() -
+                                                                                           healthyReset.size())),
+                    DirectApply(family, closing));
+        }
+      }
     }
   }
 }
