@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 #include "config/catalogue.h"
@@ -48,6 +49,19 @@ inline constexpr StoredSlot kStoredSlots[] = {
     {L"bt3",           &Assignments::bt3,          true},
     {L"bt4",           &Assignments::bt4,          true},
 };
+
+// The slots the editor assigns, by the number routing gives them: the five buttons, then the
+// four gesture directions.
+inline constexpr SlotMember kEditableSlots[] = {
+    &Assignments::bt0,       &Assignments::bt1,         &Assignments::bt2,
+    &Assignments::bt3,       &Assignments::bt4,         &Assignments::gestureUp,
+    &Assignments::gestureDown, &Assignments::gestureLeft, &Assignments::gestureRight,
+};
+inline constexpr int32_t kGestureSlotBase = 5;
+static_assert(std::size(kEditableSlots) == kGestureSlotBase + 4);
+
+// Stores the function in the editable slot; false, and nothing changed, for a slot out of range.
+bool AssignEditableSlot(Assignments& assignments, int32_t slot, int32_t function);
 
 inline constexpr int32_t kFlagForwardReassigned = 0x10;
 inline constexpr int32_t kFlagBackwardReassigned = 0x08;

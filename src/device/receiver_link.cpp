@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
+#include "config/shutting_down.h"
+
 namespace corvan {
 namespace {
 
 constexpr uint32_t kCloseSettleMs = 400;
-constexpr int32_t kRunning = 0;
-constexpr int32_t kClosing = 1;
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #include "input/routing.h"
 
+#include "config/assignments.h"
+
 namespace corvan {
 namespace {
 
@@ -9,7 +11,6 @@ constexpr int32_t kHintSize = 20;
 constexpr int32_t kHintBelowRegion = 30;
 constexpr Point kControlHintOffset{8, -28};
 constexpr Point kPickerOffset{40 + 1, 4 + 1};
-constexpr int32_t kGestureSlotBase = 5;
 
 RoutingAction Simple(RoutingAction::Kind kind) { return RoutingAction{kind}; }
 

@@ -12,12 +12,6 @@
 #include "ui/tip_win32.h"
 
 namespace corvan {
-namespace {
-
-constexpr int kGestureSlotBase = 5;
-
-}  // namespace
-
 void CCorvanAssistantDlg::PulseTiltEvent() {
   if (tiltEvent_) PulseEvent(tiltEvent_);
 }
@@ -133,7 +127,7 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         corvan::ApplyFactoryDefaults(state_.assignments, state_.functionCatalogue, *this);
         break;
       case RoutingAction::AssignAndSave:
-        AssignSlot(action.slot, action.function);
+        AssignEditableSlot(state_.assignments, action.slot, action.function);
         SaveSettings();
         break;
       case RoutingAction::RunFunction:
@@ -141,15 +135,6 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         break;
     }
   }
-}
-
-void CCorvanAssistantDlg::AssignSlot(int32_t slot, int32_t function) {
-  static constexpr SlotMember kSlots[] = {&Assignments::bt0,          &Assignments::bt1,         &Assignments::bt2,
-                                          &Assignments::bt3,          &Assignments::bt4,         &Assignments::gestureUp,
-                                          &Assignments::gestureDown,  &Assignments::gestureLeft, &Assignments::gestureRight};
-  if (slot < 0 || slot >= static_cast<int32_t>(std::size(kSlots))) return;
-  state_.assignments.*kSlots[slot] = function;
-  static_assert(std::size(kSlots) == kGestureSlotBase + 4);
 }
 
 }  // namespace corvan

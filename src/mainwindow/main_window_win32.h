@@ -135,7 +135,6 @@ class CCorvanAssistantDlg : public Dialog,
   void OnRawMouse(const RawInputView& mouse);
   PickerFacts CurrentPickerFacts() const;
   void Perform(const RoutingActions& actions);
-  void AssignSlot(int32_t slot, int32_t function);
 
   void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
   void OnDeviceChange(WPARAM event, LPARAM data);

@@ -9,14 +9,9 @@
 #include "config/assignments.h"
 #include "config/catalogue.h"
 #include "config/function_labels.h"
+#include "config/shutting_down.h"
 
 namespace corvan {
-
-enum ShuttingDown : int32_t {
-  kRunning = 0,
-  kClosing = 1,
-  kListenerEnded = 2,
-};
 
 inline constexpr int32_t kOverlayHiddenFrame = 24;
 inline constexpr int32_t kDefaultSpotlightSize = 400;

@@ -84,5 +84,27 @@ TEST(FactoryDefaults, ResetsEverySlotThenSavesRepaintsAndPulses) {
   }
 }
 
+// The editor numbers its slots: the five buttons, then the gestures up, down, left, right.
+TEST(Assignments, TheEditorsSlotNumbersReachTheirSlotsAndNothingElse) {
+  struct Row { int32_t slot; SlotMember member; };
+  const Row rows[] = {
+      {0, &Assignments::bt0},       {3, &Assignments::bt3},         {4, &Assignments::bt4},
+      {5, &Assignments::gestureUp}, {6, &Assignments::gestureDown}, {8, &Assignments::gestureRight},
+  };
+  for (const Row& row : rows) {
+    Assignments a;
+    EXPECT_TRUE(AssignEditableSlot(a, row.slot, 17));
+    EXPECT_EQ(a.*row.member, 17) << row.slot;
+    int changed = 0;
+    for (const StoredSlot& stored : kStoredSlots) changed += (a.*stored.slot != 0);
+    EXPECT_EQ(changed, 1) << row.slot;
+  }
+  for (int32_t outside : {-1, 9, 1000}) {
+    Assignments a;
+    EXPECT_FALSE(AssignEditableSlot(a, outside, 17));
+    for (const StoredSlot& stored : kStoredSlots) EXPECT_EQ(a.*stored.slot, 0) << outside;
+  }
+}
+
 }  // namespace
 }  // namespace corvan
