@@ -37,40 +37,14 @@ class Win32ShellCalls final : public ShellCalls {
                          void** object) override;
 };
 
-// What a run asks of the main window and the overlays it owns. The main window implements it.
-class MainWindowControls {
- public:
-  virtual ~MainWindowControls() = default;
-
-  virtual bool BoardVisible() = 0;
-  virtual void RaiseBoard() = 0;  // SetWindowPos HWND_TOPMOST, SWP_NOMOVE | SWP_NOSIZE
-  virtual void ToggleBoard(int32_t mode) = 0;
-  virtual bool OverviewVisible() = 0;
-  // RunExpose with the overview window on a new thread; the overview clears the busy flag.
-  virtual void StartOverview() = 0;
-
-  virtual bool MainWindowVisible() = 0;
-  virtual void HideMainWindow() = 0;
-  virtual void StartMainWindowTimer(uint32_t timerId, uint32_t periodMs) = 0;
-
-  virtual void ClosePicker() = 0;
-  virtual void FillPicker(int32_t groupCode) = 0;  // from the catalogue
-  virtual void ShowPicker(Point topLeft, PickerMode mode) = 0;
-
-  // Stops a running display of the tip (creating the tip window on first use), then shows the text.
-  virtual void ShowFunctionTip(Point centre, const std::wstring& text, int32_t displayMs, int32_t textSize) = 0;
-};
-
 // Creates the shell automation object and toggles the desktop with it. Returns the toggle's
 // result, or the failure that kept it from being called.
 HRESULT ToggleDesktopThroughShell(ShellCalls& shell);
 
-// The actions on Windows: the shell and the keyboard here, everything that belongs to a window
-// handed on to the main window.
-class Win32Actions final : public Actions {
+// The system actions on Windows: the shell, the keyboard, the pointer and the monitors.
+class Win32Actions final : public SystemActions {
  public:
-  Win32Actions(ShellCalls& shell, KeyboardInjector& keyboard, MainWindowControls& window)
-      : shell_(shell), keyboard_(keyboard), window_(window) {}
+  Win32Actions(ShellCalls& shell, KeyboardInjector& keyboard) : shell_(shell), keyboard_(keyboard) {}
 
   void InitialiseCom() override;
   void UninitialiseCom() override;
@@ -80,30 +54,12 @@ class Win32Actions final : public Actions {
   void ToggleDesktop() override;
   void StartCalculator() override;
 
-  bool BoardVisible() override { return window_.BoardVisible(); }
-  void RaiseBoard() override { window_.RaiseBoard(); }
-  void ToggleBoard(int32_t mode) override { window_.ToggleBoard(mode); }
-  bool OverviewVisible() override { return window_.OverviewVisible(); }
-  void StartOverview() override { window_.StartOverview(); }
-  bool MainWindowVisible() override { return window_.MainWindowVisible(); }
-  void HideMainWindow() override { window_.HideMainWindow(); }
-  void StartMainWindowTimer(uint32_t timerId, uint32_t periodMs) override {
-    window_.StartMainWindowTimer(timerId, periodMs);
-  }
-  void ClosePicker() override { window_.ClosePicker(); }
-  void FillPicker(int32_t groupCode) override { window_.FillPicker(groupCode); }
-  void ShowPicker(Point topLeft, PickerMode mode) override { window_.ShowPicker(topLeft, mode); }
-
   Point CursorPosition() override;
   Rect WorkAreaAt(Point point) override;
-  void ShowFunctionTip(Point centre, const std::wstring& text, int32_t displayMs, int32_t textSize) override {
-    window_.ShowFunctionTip(centre, text, displayMs, textSize);
-  }
 
  private:
   ShellCalls& shell_;
   KeyboardInjector& keyboard_;
-  MainWindowControls& window_;
   // One entry per initialisation still open, true when it succeeded and so needs its release.
   // Runs can nest when a shell call pumps messages.
   std::vector<bool> comInitialisations_;

@@ -6,12 +6,12 @@ namespace corvan {
 
 void ActionDispatcher::RunFunction(int32_t id) {
   if (id < 0) return;
-  actions_.InitialiseCom();
+  system_.InitialiseCom();
   if (const _QxItemListDB* entry = catalogue_.Find(id)) {
     // A label the language file left empty names nothing, so it shows no tip.
     if (Perform(*entry) && !entry->label.empty()) ShowTipAtWorkAreaCentre(entry->label);
   }
-  actions_.UninitialiseCom();
+  system_.UninitialiseCom();
 }
 
 void ActionDispatcher::ReleaseFunction(int32_t id) {
@@ -19,8 +19,8 @@ void ActionDispatcher::ReleaseFunction(int32_t id) {
   if (!entry) return;
   const auto modifiers = static_cast<uint8_t>(entry->modifiers);
   const auto key = static_cast<uint16_t>(entry->key);
-  if (entry->action == kActionVirtualKey) actions_.SendKeys(modifiers, key, false, false);
-  if (entry->action == kActionScanCode) actions_.SendKeys(modifiers, key, false, true);
+  if (entry->action == kActionVirtualKey) system_.SendKeys(modifiers, key, false, false);
+  if (entry->action == kActionScanCode) system_.SendKeys(modifiers, key, false, true);
 }
 
 bool ActionDispatcher::Perform(const _QxItemListDB& entry) {
@@ -32,41 +32,41 @@ bool ActionDispatcher::Perform(const _QxItemListDB& entry) {
   const auto key = static_cast<uint16_t>(entry.key);
   switch (entry.action) {
     case kActionOverview:
-      if (actions_.BoardVisible()) {
+      if (window_.BoardVisible()) {
         // The board is in use: the overview would open underneath it.
-        actions_.RaiseBoard();
+        window_.RaiseBoard();
         return false;
       }
       StartOverviewUnlessShowing();
       return true;
     case kActionMyComputer:
-      actions_.OpenComputerFolder();
+      system_.OpenComputerFolder();
       return true;
     case kActionToggleDesktop:
-      actions_.ToggleDesktop();
+      system_.ToggleDesktop();
       return true;
     case kActionCalculator:
-      actions_.StartCalculator();
+      system_.StartCalculator();
       return true;
     case kActionVirtualKey:
     case kActionScanCode: {
       const bool scanMode = entry.action == kActionScanCode;
-      actions_.SendKeys(modifiers, key, true, scanMode);
-      actions_.SendKeys(modifiers, key, false, scanMode);
+      system_.SendKeys(modifiers, key, true, scanMode);
+      system_.SendKeys(modifiers, key, false, scanMode);
       return true;
     }
     // The board announces its modes itself.
     case kActionHighlighter:
-      actions_.ToggleBoard(kBoardHighlighter);
+      window_.ToggleBoard(kBoardHighlighter);
       return false;
     case kActionSnapRectangle:
-      actions_.ToggleBoard(kBoardSnapRectangle);
+      window_.ToggleBoard(kBoardSnapRectangle);
       return false;
     case kActionSnapFreeForm:
-      actions_.ToggleBoard(kBoardSnapFreeForm);
+      window_.ToggleBoard(kBoardSnapFreeForm);
       return false;
     case kActionSpotlight:
-      actions_.ToggleBoard(kBoardSpotlight);
+      window_.ToggleBoard(kBoardSpotlight);
       return false;
     default:
       return false;
@@ -74,27 +74,27 @@ bool ActionDispatcher::Perform(const _QxItemListDB& entry) {
 }
 
 void ActionDispatcher::OpenGroupAtCursor(const _QxItemListDB& group) {
-  const Point cursor = actions_.CursorPosition();
-  if (actions_.MainWindowVisible()) {
-    actions_.HideMainWindow();
-    actions_.StartMainWindowTimer(kTimerForeground, kForegroundAfterActionMs);
+  const Point cursor = system_.CursorPosition();
+  if (window_.MainWindowVisible()) {
+    window_.HideMainWindow();
+    window_.StartMainWindowTimer(kTimerForeground, kForegroundAfterActionMs);
   }
-  actions_.ClosePicker();
-  actions_.FillPicker(group.code);
-  actions_.ShowPicker({cursor.x - 1, cursor.y - 1}, PickerMode::QuickLaunch);
+  window_.ClosePicker();
+  window_.FillPicker(group.code);
+  window_.ShowPicker({cursor.x - 1, cursor.y - 1}, PickerMode::QuickLaunch);
 }
 
 void ActionDispatcher::StartOverviewUnlessShowing() {
-  if (actions_.OverviewVisible() || overviewBusy_.load() != 0) return;
+  if (window_.OverviewVisible() || overviewBusy_.load() != 0) return;
   overviewBusy_.store(1);
-  actions_.StartOverview();
+  window_.StartOverview();
 }
 
 void ActionDispatcher::ShowTipAtWorkAreaCentre(const std::wstring& text) {
-  const Rect area = actions_.WorkAreaAt(actions_.CursorPosition());
+  const Rect area = system_.WorkAreaAt(system_.CursorPosition());
   // Integer halves, toward zero also left of and above the primary monitor.
   const Point centre{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-  actions_.ShowFunctionTip(centre, text, kFunctionTipDisplayMs, kFunctionTipTextSize);
+  window_.ShowFunctionTip(centre, text, kFunctionTipDisplayMs, kFunctionTipTextSize);
 }
 
 }  // namespace corvan

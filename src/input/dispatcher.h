@@ -19,11 +19,11 @@ inline constexpr int32_t kBoardSnapFreeForm = 2;
 inline constexpr int32_t kBoardSnapRectangle = 3;
 inline constexpr int32_t kBoardSpotlight = 4;
 
-// Everything running a function can do to the system. The dispatcher decides; an implementation
-// only performs.
-class Actions {
+// What running a function does to the system outside the program's windows. The dispatcher
+// decides; an implementation only performs.
+class SystemActions {
  public:
-  virtual ~Actions() = default;
+  virtual ~SystemActions() = default;
 
   // The component library, for this thread, around one run (single-threaded apartment).
   virtual void InitialiseCom() = 0;
@@ -33,6 +33,16 @@ class Actions {
   virtual void OpenComputerFolder() = 0;
   virtual void ToggleDesktop() = 0;
   virtual void StartCalculator() = 0;
+
+  virtual Point CursorPosition() = 0;
+  // Of the monitor containing `point`, or else the one closest to it.
+  virtual Rect WorkAreaAt(Point point) = 0;
+};
+
+// What a run asks of the main window and the overlays it owns. The main window implements it.
+class MainWindowControls {
+ public:
+  virtual ~MainWindowControls() = default;
 
   virtual bool BoardVisible() = 0;
   virtual void RaiseBoard() = 0;  // top-most, neither moved nor sized
@@ -51,9 +61,8 @@ class Actions {
   virtual void FillPicker(int32_t groupCode) = 0;
   virtual void ShowPicker(Point topLeft, PickerMode mode) = 0;
 
-  virtual Point CursorPosition() = 0;
-  // Of the monitor containing `point`, or else the one closest to it.
-  virtual Rect WorkAreaAt(Point point) = 0;
+  // Stops a running display of the tip (creating the tip window on first use), then shows the
+  // text. The one way anything of the program names a function or a hint on the screen.
   virtual void ShowFunctionTip(Point centre, const std::wstring& text, int32_t displayMs, int32_t textSize) = 0;
 };
 
@@ -64,8 +73,9 @@ class ActionDispatcher final : public FunctionRunner {
   // `overviewBusy`: set here when an overview start is made, cleared by the overview; while it is
   // set no second start is made. Both references must outlive the dispatcher; the catalogue is
   // read at every run.
-  ActionDispatcher(const Catalogue& catalogue, Actions& actions, std::atomic<int32_t>& overviewBusy)
-      : catalogue_(catalogue), actions_(actions), overviewBusy_(overviewBusy) {}
+  ActionDispatcher(const Catalogue& catalogue, SystemActions& system, MainWindowControls& window,
+                   std::atomic<int32_t>& overviewBusy)
+      : catalogue_(catalogue), system_(system), window_(window), overviewBusy_(overviewBusy) {}
 
   void RunFunction(int32_t id) override;
   void ReleaseFunction(int32_t id) override;
@@ -78,7 +88,8 @@ class ActionDispatcher final : public FunctionRunner {
   void ShowTipAtWorkAreaCentre(const std::wstring& text);
 
   const Catalogue& catalogue_;
-  Actions& actions_;
+  SystemActions& system_;
+  MainWindowControls& window_;
   std::atomic<int32_t>& overviewBusy_;
 };
 

@@ -95,7 +95,7 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         break;
       case RoutingAction::ShowTip:
         ClientToScreen(hwnd(), &screen);
-        corvan::ShowFunctionTip(action.text, screen, action.displayMs, action.size);
+        ShowFunctionTip({screen.x, screen.y}, action.text, action.displayMs, action.size);
         break;
       case RoutingAction::ResetTip:
         HideFunctionTip(false);
@@ -131,7 +131,7 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         SaveSettings();
         break;
       case RoutingAction::RunFunction:
-        if (functionRunner_) functionRunner_->RunFunction(action.function);
+        dispatcher_.RunFunction(action.function);
         break;
     }
   }

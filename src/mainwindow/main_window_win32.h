@@ -175,9 +175,8 @@ class CCorvanAssistantDlg : public Dialog,
   MainWindowRouting routing_{EditorHotRegions{}, RoutingTexts{}};
   Win32ShellCalls shellCalls_;
   Win32KeyboardInjector keyboard_;
-  Win32Actions actions_{shellCalls_, keyboard_, *this};
-  ActionDispatcher dispatcher_{state_.functionCatalogue, actions_, state_.overviewBusy};
-  FunctionRunner* functionRunner_ = &dispatcher_;
+  Win32Actions actions_{shellCalls_, keyboard_};
+  ActionDispatcher dispatcher_{state_.functionCatalogue, actions_, *this, state_.overviewBusy};
   DeviceEvents deviceEvents_{state_.assignments, state_.tiltAccumulator, dispatcher_, *this};
 };
 

@@ -84,9 +84,9 @@ class ShellActions : public ::testing::Test {
   RecordingShellCalls shell_;
   NoKeyboard keyboard_;
   RecordingMainWindowControls window_;
-  Win32Actions actions_{shell_, keyboard_, window_};
+  Win32Actions actions_{shell_, keyboard_};
   std::atomic<int32_t> busy_{0};
-  ActionDispatcher dispatcher_{catalogue_, actions_, busy_};
+  ActionDispatcher dispatcher_{catalogue_, actions_, window_, busy_};
 };
 
 TEST_F(ShellActions, CalculatorAndComputerFolderReachTheShellWithTheirExactArguments) {
@@ -181,9 +181,9 @@ TEST(Win32Actions, ARunLeavesTheThreadsComponentLibraryAsItFoundIt) {
       RecordingShellCalls shell;
       NoKeyboard keyboard;
       RecordingMainWindowControls window;
-      Win32Actions actions(shell, keyboard, window);
+      Win32Actions actions(shell, keyboard);
       std::atomic<int32_t> busy{0};
-      ActionDispatcher(catalogue, actions, busy).RunFunction(c.id);
+      ActionDispatcher(catalogue, actions, window, busy).RunFunction(c.id);
       after = CoInitializeEx(nullptr, c.threadModel.value_or(COINIT_MULTITHREADED));
       if (SUCCEEDED(after)) CoUninitialize();
       if (c.threadModel) CoUninitialize();

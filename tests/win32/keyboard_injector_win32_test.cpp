@@ -127,9 +127,9 @@ class InjectedKeys : public ::testing::Test {
     EXPECT_GE(id, 0);
     Win32ShellCalls shell;
     Win32KeyboardInjector keyboard;
-    Win32Actions actions(shell, keyboard, window_);
+    Win32Actions actions(shell, keyboard);
     std::atomic<int32_t> busy{0};
-    ActionDispatcher dispatcher(catalogue, actions, busy);
+    ActionDispatcher dispatcher(catalogue, actions, window_, busy);
 
     InjectedKeyObserver observer;
     EXPECT_TRUE(observer.hooked());

@@ -28,7 +28,7 @@ std::string KeysCall(uint8_t modifiers, uint16_t key, bool down, bool scanMode) 
 }
 
 // Writes down every call that does something; the queries answer from the public fields.
-class RecordingActions : public Actions {
+class RecordingActions : public SystemActions, public MainWindowControls {
  public:
   Calls log;
   bool boardVisible = false;
@@ -81,7 +81,7 @@ struct Dispatch {
   Catalogue catalogue;
   RecordingActions actions;
   std::atomic<int32_t> overviewBusy{0};
-  ActionDispatcher dispatcher{catalogue, actions, overviewBusy};
+  ActionDispatcher dispatcher{catalogue, actions, actions, overviewBusy};
 };
 
 Calls Tap(uint8_t modifiers, uint16_t key, bool scanMode = false) {
@@ -265,7 +265,7 @@ TEST(ActionDispatcher, ALabelLocalisedToNothingShowsNoTip) {
   const Catalogue catalogue = BuildCatalogue(labels, false);
   RecordingActions actions;
   std::atomic<int32_t> busy{0};
-  ActionDispatcher dispatcher(catalogue, actions, busy);
+  ActionDispatcher dispatcher(catalogue, actions, actions, busy);
   dispatcher.RunFunction(12);
   const Calls expected = {"com+", KeysCall(0x01, 0x43, true, false), KeysCall(0x01, 0x43, false, false), "com-"};
   EXPECT_EQ(actions.log, expected);
@@ -282,7 +282,7 @@ TEST(ActionDispatcher, NoKeyIsLeftDownWhateverRecordIsRefused) {
         RecordingActions actions;
         actions.injector = &injector;
         std::atomic<int32_t> busy{0};
-        ActionDispatcher dispatcher(catalogue, actions, busy);
+        ActionDispatcher dispatcher(catalogue, actions, actions, busy);
         dispatcher.RunFunction(id);
         if (release) dispatcher.ReleaseFunction(id);
       };
