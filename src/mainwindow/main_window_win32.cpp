@@ -204,7 +204,8 @@ void CCorvanAssistantDlg::InitialiseCom() { comInitialised_ = SUCCEEDED(CoInitia
 void CCorvanAssistantDlg::InstallForegroundHook() { hooks_->InstallForegroundHook(); }
 
 void CCorvanAssistantDlg::SaveSettings() {
-  corvan::SaveSettings(store_, state_.assignments, state_.functionCatalogue, *this);
+  // The link exists from the second initialisation step on, long before the first save.
+  corvan::SaveSettings(store_, state_.assignments, state_.functionCatalogue, receivers_->link);
 }
 
 void CCorvanAssistantDlg::PushSettingsToReceivers() {

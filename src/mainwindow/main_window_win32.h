@@ -58,7 +58,6 @@ struct DwmEntryPoints {
 // background threads and the hooks. Runs modally for the whole life of the program.
 class CCorvanAssistantDlg : public Dialog,
                             private MainWindowInit,
-                            private ReceiverPush,
                             private FactoryDefaultEffects,
                             private DeviceEventEffects,
                             private MainWindowControls {
@@ -109,7 +108,7 @@ class CCorvanAssistantDlg : public Dialog,
   void InstallForegroundHook() override;
   void SaveSettings() override;
 
-  void PushSettingsToReceivers() override;
+  void PushSettingsToReceivers();
   void RepaintMainWindow() override;
   void PulseDefaultsEvent() override;
 
