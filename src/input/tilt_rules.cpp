@@ -6,7 +6,6 @@
 namespace corvan {
 namespace {
 
-constexpr int32_t kNotch = 120;
 constexpr int32_t kMiddleDragPixels = 10;
 constexpr Point kITunesClientPoint{2, 2};
 // Parent chains are short; the bound only guards against a chain that loops.
@@ -45,7 +44,7 @@ int64_t PointLParam(Point p) {
 int64_t HandleLParam(WindowHandle window) { return static_cast<int64_t>(window); }
 
 // Up (+120) scrolls left, down (-120) scrolls right.
-int32_t WheelDeltaFor(int32_t direction) { return direction < 0 ? kNotch : -kNotch; }
+int32_t WheelDeltaFor(int32_t direction) { return direction < 0 ? kWheelNotch : -kWheelNotch; }
 
 }  // namespace
 
@@ -76,7 +75,7 @@ std::vector<PostedMessage> PlanTiltStep(const TiltScene& scene, const WindowInsp
   if (scrollBar && IsAncestor(windows, target, scrollBar)) {
     scrollBarParam = scrollBar;
     if (StartsWithLowerCased(windows.ClassName(scene.foreground), L"illustrator")) {
-      posts.push_back({scrollBar, kMessageWheel, WheelWParam(WheelDeltaFor(d), kKeyFlagControl), 0});
+      posts.push_back({scrollBar, kMessageMouseWheel, WheelWParam(WheelDeltaFor(d), kKeyFlagControl), 0});
       return posts;
     }
   } else if (scrollBar) {
@@ -109,18 +108,18 @@ std::vector<PostedMessage> PlanTiltStep(const TiltScene& scene, const WindowInsp
     // The target is spent; only a rule that addresses the window under the cursor may still act.
     if (parentClass == L"iTunes" && scene.underCursor) {
       const Point at = windows.ClientToScreen(scene.underCursor, kITunesClientPoint);
-      posts.push_back({scene.underCursor, kMessageWheel, WheelWParam(WheelDeltaFor(d), kKeyFlagShift), PointLParam(at)});
+      posts.push_back({scene.underCursor, kMessageMouseWheel, WheelWParam(WheelDeltaFor(d), kKeyFlagShift), PointLParam(at)});
     }
     return posts;
   }
   if (targetClass == L"MozillaWindowClass") {
-    posts.push_back({target, kMessageHWheel, WheelWParam(d * kNotch, 0), PointLParam(scene.cursor)});
+    posts.push_back({target, kMessageMouseHWheel, WheelWParam(d * kWheelNotch, 0), PointLParam(scene.cursor)});
     return posts;
   }
   if (parentClass == L"iTunes") {
     if (scene.underCursor) {
       const Point at = windows.ClientToScreen(scene.underCursor, kITunesClientPoint);
-      posts.push_back({scene.underCursor, kMessageWheel, WheelWParam(WheelDeltaFor(d), kKeyFlagShift), PointLParam(at)});
+      posts.push_back({scene.underCursor, kMessageMouseWheel, WheelWParam(WheelDeltaFor(d), kKeyFlagShift), PointLParam(at)});
     }
     return posts;
   }

@@ -6,16 +6,13 @@
 #include <vector>
 
 #include "input/screen_geometry.h"
+#include "input/window_messages.h"
 
 namespace corvan {
 
 // A window of the desktop as the rules see it; 0 is "none".
 using WindowHandle = uint64_t;
 
-inline constexpr uint32_t kMessageMouseMove = 0x0200;
-inline constexpr uint32_t kMessageHScroll = 0x0114;
-inline constexpr uint32_t kMessageWheel = 0x020A;
-inline constexpr uint32_t kMessageHWheel = 0x020E;
 inline constexpr uint32_t kScrollLineLeft = 0;
 inline constexpr uint32_t kScrollLineRight = 1;
 inline constexpr uint32_t kScrollEnd = 8;

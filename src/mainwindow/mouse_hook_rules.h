@@ -3,11 +3,10 @@
 #include <atomic>
 #include <cstdint>
 
+#include "input/window_messages.h"
+
 namespace corvan {
 
-inline constexpr uint32_t kMessageMouseWheel = 0x020A;
-inline constexpr uint32_t kMessageMouseHWheel = 0x020E;
-inline constexpr int32_t kWheelNotch = 120;
 inline constexpr int32_t kSpotlightMin = 100;
 inline constexpr int32_t kSpotlightMax = 800;
 inline constexpr int32_t kSpotlightStepPerNotch = 10;
