@@ -18,15 +18,42 @@ bool FoundPastStart(const std::wstring& text, std::wstring_view sw) {
   return at != std::wstring::npos && at > 0;
 }
 
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+// The argument that starts at `at` (blanks before it skipped) and where it ends.
+std::wstring_view ArgumentAt(std::wstring_view line, size_t& at) {
+  while (at < line.size() && IsBlank(line[at])) ++at;
+  if (at < line.size() && line[at] == L'"') {
+    const size_t close = line.find(L'"', at + 1);
+    const size_t end = close == std::wstring_view::npos ? line.size() : close;
+    const std::wstring_view argument = line.substr(at + 1, end - at - 1);
+    at = close == std::wstring_view::npos ? line.size() : close + 1;
+    return argument;
+  }
+  const size_t start = at;
+  while (at < line.size() && !IsBlank(line[at])) ++at;
+  return line.substr(start, at - start);
+}
+
 }  // namespace
 
 CommandLineSwitches ScanSwitches(std::wstring_view commandLine) {
-  const std::wstring lowered = LowerAscii(commandLine);
+  std::wstring lowered = LowerAscii(commandLine);
   CommandLineSwitches switches;
+  constexpr std::wstring_view kRun = L"/run";
+  const size_t run = lowered.find(kRun);
+  if (run != std::wstring::npos && run > 0) {
+    switches.run = true;
+    size_t end = run + kRun.size();
+    switches.runName = std::wstring(ArgumentAt(commandLine, end));
+    // The name is the function's, not the program's: none of it counts as a switch.
+    lowered.replace(run, end - run, end - run, L' ');
+  }
   switches.hide = FoundPastStart(lowered, L"/hide");
   switches.close = FoundPastStart(lowered, L"/close");
   switches.reset = FoundPastStart(lowered, L"/reset");
   switches.diagnose = FoundPastStart(lowered, L"/diagnose");
+  switches.list = FoundPastStart(lowered, L"/list");
   return switches;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace corvan {
@@ -9,13 +10,18 @@ struct CommandLineSwitches {
   bool close = false;
   bool reset = false;
   bool diagnose = false;
+  bool list = false;
+  bool run = false;
+  std::wstring runName;  // the argument of /run, as given (quotes removed)
 
   bool operator==(const CommandLineSwitches&) const = default;
 };
 
 // The whole command line, program path included, is compared case-insensitively, and a switch
 // counts only where it is found past position 0 (a command line that starts with "/hide" is
-// a program called "/hide", not the switch).
+// a program called "/hide", not the switch). "/run" takes the argument after it: a quoted text
+// (which may hold blanks) or the word up to the next blank; that argument is never read as a
+// switch, so `/run "/close"` closes nothing.
 CommandLineSwitches ScanSwitches(std::wstring_view commandLine);
 
 }  // namespace corvan

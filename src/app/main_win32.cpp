@@ -8,5 +8,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   static corvan::ProgramState state;
   corvan::Win32Startup platform(state);
   corvan::RunStartup(platform);
-  return 0;
+  return platform.exitCode();
 }

@@ -13,7 +13,7 @@ bool RunStartup(StartupPlatform& platform) {
   platform.StartGdiplus();
 
   const CommandLineSwitches switches = ScanSwitches(platform.CommandLine());
-  // Closing and diagnosing happen before anything that could create the key or the events, so
+  // Closing, diagnosing, listing and running happen before anything that could create the key or the events, so
   // neither ever disturbs a running copy beyond the close request itself.
   if (switches.close) {
     platform.AskRunningCopyToClose();
@@ -21,6 +21,15 @@ bool RunStartup(StartupPlatform& platform) {
   }
   if (switches.diagnose) {
     platform.PrintDiagnosis();
+    return true;
+  }
+  if (switches.list) {
+    platform.PrintCatalogue();
+    return true;
+  }
+  // Like /close, it only talks to a running copy: no key, no event, no window of its own.
+  if (switches.run) {
+    platform.RunInRunningCopy(switches.runName);
     return true;
   }
   if (switches.reset) platform.DeleteSettingsKey();

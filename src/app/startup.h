@@ -20,6 +20,10 @@ class StartupPlatform {
   virtual void AskRunningCopyToClose() = 0;
   // Lists the HID interfaces and the receiver family of each, touching no receiver.
   virtual void PrintDiagnosis() = 0;
+  // Prints this system's function catalogue.
+  virtual void PrintCatalogue() = 0;
+  // Asks the running copy to run the named function, prints the outcome and sets the exit code.
+  virtual void RunInRunningCopy(const std::wstring& name) = 0;
   virtual void DeleteSettingsKey() = 0;
   virtual void EnsureSettingsKey() = 0;
   virtual SingleInstanceOutcome CreateSingleInstanceEvent() = 0;

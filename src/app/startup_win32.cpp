@@ -7,11 +7,14 @@
 
 #include "app/close_event_security_win32.h"
 #include "app/named_events.h"
+#include "app/run_request_win32.h"
+#include "config/function_names.h"
 #include "device/diagnosis.h"
 #include "mainwindow/main_window_win32.h"
 #include "platform/console_win32.h"
 #include "platform/hid_win32.h"
 #include "platform/registry_settings_store_win32.h"
+#include "platform/windows_version_win32.h"
 #include "resource_ids.h"
 
 namespace corvan {
@@ -61,6 +64,18 @@ void Win32Startup::PrintDiagnosis() {
   Win32HidEnumerator enumerator;
   const std::wstring lines = WideFromPath(DiagnoseInterfaces(enumerator));
   console.Print(lines.empty() ? L"No HID interfaces present.\n" : lines);
+}
+
+void Win32Startup::PrintCatalogue() {
+  ConsoleOutput console;
+  console.Print(CatalogueListing(BuildCatalogue(DefaultFunctionLabels(), QueryWindows62OrLater())));
+}
+
+void Win32Startup::RunInRunningCopy(const std::wstring& name) {
+  const RunOutcome outcome = SendRunRequest(name, QueryWindows62OrLater());
+  ConsoleOutput console;
+  console.Print(outcome.line + L"\n");
+  exitCode_ = outcome.exitCode;
 }
 
 void Win32Startup::DeleteSettingsKey() { corvan::DeleteSettingsKey(); }

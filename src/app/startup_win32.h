@@ -18,6 +18,8 @@ class Win32Startup : public StartupPlatform {
   std::wstring CommandLine() override;
   void AskRunningCopyToClose() override;
   void PrintDiagnosis() override;
+  void PrintCatalogue() override;
+  void RunInRunningCopy(const std::wstring& name) override;
   void DeleteSettingsKey() override;
   void EnsureSettingsKey() override;
   SingleInstanceOutcome CreateSingleInstanceEvent() override;
@@ -27,12 +29,16 @@ class Win32Startup : public StartupPlatform {
   void RunMainWindow(bool startHidden) override;
   void CleanUp() override;
 
+  // What the process ends with: 0 unless /run says otherwise.
+  int exitCode() const { return exitCode_; }
+
  private:
   ProgramState& state_;
   ULONG_PTR gdiplusToken_ = 0;
   bool socketsStarted_ = false;
   HANDLE singleInstanceEvent_ = nullptr;
   HANDLE closeEvent_ = nullptr;
+  int exitCode_ = 0;
 };
 
 }  // namespace corvan

@@ -5,6 +5,8 @@
 #include <wtsapi32.h>
 
 #include "app/named_events.h"
+#include "app/run_request.h"
+#include "config/function_names.h"
 #include "config/settings.h"
 #include "device/raw_input_registrations.h"
 #include "mainwindow/hook_library_abi.h"
@@ -22,7 +24,6 @@
 namespace corvan {
 namespace {
 
-constexpr wchar_t kWindowTitle[] = L"Telvo Mirkat Rev1.0";
 constexpr int kGroupMarkerImage = 144;
 // How long the close path waits for each background thread to end once released.
 constexpr DWORD kThreadEndWaitMs = 2000;
@@ -59,7 +60,7 @@ void CCorvanAssistantDlg::InitialiseFramework() {
   icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APPLICATION_ICON));
   SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-  SetWindowTextW(hwnd(), kWindowTitle);
+  SetWindowTextW(hwnd(), kMainWindowTitle);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
 }
 
@@ -219,6 +220,7 @@ void CCorvanAssistantDlg::PulseDefaultsEvent() {
 }
 
 std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COPYDATA) return OnRunRequest(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
   if (message == kCloseStartedMessage) {
     SetTimer(hwnd(), kTimerCloseBound, kCloseSequenceBoundMs, nullptr);
     return 0;
@@ -262,6 +264,32 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
       break;
   }
   return Dialog::WindowProc(message, wParam, lParam);
+}
+
+LRESULT CCorvanAssistantDlg::OnRunRequest(const COPYDATASTRUCT* data) {
+  // Blocks of any other kind, from any process, are left unread.
+  const std::optional<std::wstring> name =
+      data ? ReadRunRequest(data->dwData, data->lpData, data->cbData) : std::nullopt;
+  if (!name) return 0;
+  if (tray_.menuOpen() || state_.shuttingDown != kRunning) return EncodeRunReply(RunReply::kBusy);
+  const Catalogue defaults = corvan::BuildCatalogue(DefaultFunctionLabels(), state_.windows62);
+  const NameResolution resolved = ResolveFunctionName(state_.functionCatalogue, defaults, *name);
+  switch (resolved.problem) {
+    case NameProblem::kNone:
+      break;
+    case NameProblem::kUnknownName:
+      return EncodeRunReply(RunReply::kUnknownName);
+    case NameProblem::kIdOutOfRange:
+      return EncodeRunReply(RunReply::kIdOutOfRange);
+    default:
+      return EncodeRunReply(RunReply::kBadName);
+  }
+  // Answered first: the later copy does not wait for what the function does.
+  const LRESULT ran = static_cast<LRESULT>(EncodeRunReply(RunReply::kRan, resolved.id));
+  ReplyMessage(ran);
+  dispatcher_.RunFunction(resolved.id);
+  dispatcher_.ReleaseFunction(resolved.id);
+  return ran;
 }
 
 void CCorvanAssistantDlg::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage) {

@@ -135,6 +135,8 @@ class CCorvanAssistantDlg : public Dialog,
   PickerFacts CurrentPickerFacts() const;
   void Perform(const RoutingActions& actions);
 
+  // A later copy's /run: runs the named function as a press and release of a mouse input would.
+  LRESULT OnRunRequest(const COPYDATASTRUCT* data);
   void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
   void OnDeviceChange(WPARAM event, LPARAM data);
   void ShowFromTray();

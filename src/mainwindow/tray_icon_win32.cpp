@@ -42,7 +42,9 @@ void TrayIcon::ShowMenuAtCursor() {
   POINT cursor{};
   GetCursorPos(&cursor);
   SetForegroundWindow(record_.hWnd);
+  menuOpen_ = true;
   TrackPopupMenu(GetSubMenu(menu_, 0), TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, record_.hWnd, nullptr);
+  menuOpen_ = false;
   // Without a message after it, a tray menu may fail to close when the user clicks elsewhere.
   PostMessageW(record_.hWnd, WM_NULL, 0, 0);
 }

@@ -20,11 +20,14 @@ class TrayIcon {
   // Shows the menu's first pop-up at the pointer; commands go to the owner.
   void ShowMenuAtCursor();
   const NOTIFYICONDATAW& record() const { return record_; }
+  // While the menu's own modal loop runs.
+  bool menuOpen() const { return menuOpen_; }
 
  private:
   NOTIFYICONDATAW record_{};
   HMENU menu_ = nullptr;
   bool added_ = false;
+  bool menuOpen_ = false;
 };
 
 }  // namespace corvan

@@ -22,8 +22,38 @@ TEST(CommandLine, Switches) {
       {L"",                                                 false, false, false, false},
   };
   for (const Row& r : rows) {
-    const CommandLineSwitches expected{r.hide, r.close, r.reset, r.diagnose};
+    CommandLineSwitches expected;
+    expected.hide = r.hide;
+    expected.close = r.close;
+    expected.reset = r.reset;
+    expected.diagnose = r.diagnose;
     EXPECT_EQ(ScanSwitches(r.commandLine), expected) << std::wstring(r.commandLine).size();
+  }
+}
+
+TEST(CommandLine, RunTakesTheNextArgumentAndListStandsAlone) {
+  struct Row { const wchar_t* commandLine; bool run; const wchar_t* name; bool close, list; };
+  const Row rows[] = {
+  //   command line                                        run    name                close  list
+      {L"prog.exe /run Copy",                               true,  L"Copy",            false, false},
+      {L"prog.exe /RUN copy",                               true,  L"copy",            false, false},  // the name keeps its case
+      {L"prog.exe /run \"Screen snap #1\"",               true,  L"Screen snap #1",  false, false},
+      {L"prog.exe /run   13",                               true,  L"13",              false, false},
+      {L"prog.exe /run \"/close\"",                       true,  L"/close",          false, false},  // a name, not a switch
+      {L"prog.exe /run /close",                             true,  L"/close",          false, false},
+      {L"prog.exe /run \"Play / Pause\" /close",          true,  L"Play / Pause",    true,  false},
+      {L"prog.exe /run \"unterminated",                    true,  L"unterminated",    false, false},
+      {L"prog.exe /run",                                    true,  L"",                false, false},
+      {L"prog.exe /run \"\"",                             true,  L"",                false, false},
+      {L"prog.exe /list",                                   false, L"",                false, true},
+      {L"/run Copy",                                        false, L"",                false, false},  // position 0
+  };
+  for (const Row& r : rows) {
+    const CommandLineSwitches switches = ScanSwitches(r.commandLine);
+    EXPECT_EQ(switches.run, r.run) << r.commandLine;
+    EXPECT_EQ(switches.runName, r.name) << r.commandLine;
+    EXPECT_EQ(switches.close, r.close) << r.commandLine;
+    EXPECT_EQ(switches.list, r.list) << r.commandLine;
   }
 }
 

@@ -20,6 +20,10 @@ class RecordingStartup : public StartupPlatform {
   std::wstring CommandLine() override { return commandLine; }
   void AskRunningCopyToClose() override { calls.push_back("pulse-close"); }
   void PrintDiagnosis() override { calls.push_back("diagnose"); }
+  void PrintCatalogue() override { calls.push_back("list"); }
+  void RunInRunningCopy(const std::wstring& name) override {
+    calls.push_back("run " + std::string(name.begin(), name.end()));
+  }
   void DeleteSettingsKey() override { calls.push_back("delete-key"); }
   void EnsureSettingsKey() override { calls.push_back("ensure-key"); }
   SingleInstanceOutcome CreateSingleInstanceEvent() override {
@@ -70,6 +74,12 @@ TEST(Startup, Paths) {
        join({prefix, {"pulse-close"}})},
       {"diagnose touches neither key nor events", L"prog.exe /diagnose /reset", SingleInstanceOutcome::FirstCopy, true,
        join({prefix, {"diagnose"}})},
+      {"list touches neither key nor events", L"prog.exe /list /reset", SingleInstanceOutcome::FirstCopy, true,
+       join({prefix, {"list"}})},
+      {"run touches neither key nor events", L"prog.exe /reset /run Copy", SingleInstanceOutcome::FirstCopy, true,
+       join({prefix, {"run Copy"}})},
+      {"a run's name is no switch", L"prog.exe /run \"/hide /reset\"", SingleInstanceOutcome::FirstCopy, true,
+       join({prefix, {"run /hide /reset"}})},
   };
   for (const Row& row : rows) {
     RecordingStartup platform;
