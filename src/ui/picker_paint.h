@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "ui/argb_image.h"
+#include "ui/canvas.h"
+#include "ui/picker.h"
+
+namespace corvan {
+
+inline constexpr int kPickerTextureImage = 148;
+
+// Decodes an image resource when a paint needs it; the paint lets it go right after.
+class ImageLoader {
+ public:
+  virtual ~ImageLoader() = default;
+  virtual std::optional<ArgbImage> Load(int id) = 0;
+};
+
+struct PickerPaintState {
+  const PickerRows* rows = nullptr;  // the visible list
+  bool fullListEmpty = false;
+  int32_t firstRow = 0;
+  int32_t offset = 0;                // the slide offset
+  int32_t hoveredRow = -1;
+  int groupMarkerImage = 0;
+  int32_t width = 0;                 // the surface: client width + 1
+  int32_t height = 0;                // client height + 1
+};
+
+// The whole list on its layered surface: shadow, rounded body, rows, icons and labels.
+void PaintPicker(Canvas& canvas, const PickerPaintState& state, ImageLoader& images);
+
+}  // namespace corvan
