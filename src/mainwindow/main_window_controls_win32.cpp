@@ -40,7 +40,7 @@ void CCorvanAssistantDlg::ClosePicker() {
 }
 
 void CCorvanAssistantDlg::FillPicker(int32_t groupCode) {
-  if (picker_) picker_->Fill(GroupMembers(state_.functionCatalogue, groupCode));
+  if (picker_) picker_->Fill(state_.functionCatalogue.entries, groupCode);
 }
 
 void CCorvanAssistantDlg::ShowPicker(Point topLeft, PickerMode mode) {

@@ -109,7 +109,7 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
       case RoutingAction::OpenPickerForSlot:
         ClientToScreen(hwnd(), &screen);
         if (picker_) {
-          picker_->Fill(GroupMembers(state_.functionCatalogue, 0));
+          picker_->Fill(state_.functionCatalogue.entries, 0);
           ShowPicker({screen.x, screen.y}, PickerMode::Editor);
         }
         break;

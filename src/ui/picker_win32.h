@@ -1,47 +1,86 @@
 #pragma once
 
+#include <windows.h>
+
 #include <atomic>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include "config/catalogue.h"
 #include "input/routing.h"
-
 #include "platform/dialog_win32.h"
 #include "resource_ids.h"
+#include "ui/layered_win32.h"
+#include "ui/picker.h"
 
 namespace corvan {
 
-// The function picker: a pop-up list of catalogue entries, opened to choose a slot's function or
-// to run one from a group.
+// The function picker: a pop-up list of catalogue entries, opened to choose a slot's function
+// (assignment) or to run one from a group (quick launch). A group row opens a sub-list beside it.
+// The choice goes to the owner as one posted message; closing is the owner's business.
 class QxItemList : public Dialog {
  public:
   QxItemList() : Dialog(IDD_PICKER) {}
+  ~QxItemList() override;
 
   void SetGroupMarkerImage(int imageId) { groupMarkerImage_ = imageId; }
+  // The whole catalogue (or another list's) is kept; the rows shown are the group's members.
+  void Fill(const std::vector<_QxItemListDB>& source, int32_t groupCode);
+  // Shows the list with its top-left corner at the screen point, moved onto the work area.
+  void ShowAt(Point screen, PickerMode mode);
+  // Hides the sub-list, then the list, and lets the owner take the foreground back.
+  void ClosePicker();
+
   int opacity() const { return opacity_; }
-  bool openedForAssignment() const { return openedForAssignment_; }
-  // The picker or one of its sub-lists.
-  bool OwnsWindow(HWND window) const { return window && window == hwnd(); }
+  bool openedForAssignment() const { return mode_ == PickerMode::Editor; }
   PickerMode mode() const { return mode_; }
-  void Fill(std::vector<_QxItemListDB> entries) { entries_ = std::move(entries); }
-  // Shows the list with its top-left corner at a screen point.
-  void ShowAt(Point screen, PickerMode mode) {
-    mode_ = mode;
-    openedForAssignment_ = mode == PickerMode::Editor;
-    if (!hwnd()) return;
-    SetWindowPos(hwnd(), HWND_TOPMOST, screen.x, screen.y, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    opacity_ = 255;
-  }
-  void ClosePicker() {
-    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
-  }
+  // The picker or one of its sub-lists.
+  bool OwnsWindow(HWND window) const;
+
+  // For tests: the rows shown, the hovered one, the sub-list, the scrolling.
+  const PickerRows& visibleRows() const { return visible_; }
+  int32_t hoveredRow() const { return hovered_; }
+  QxItemList* subList() const { return subList_.get(); }
+  const PickerScroll& scroll() const { return scroll_; }
+  int paints() const { return paints_; }
+
+ protected:
+  bool PreTranslateMessage(MSG* msg) override;
+  std::optional<LRESULT> WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnPaint() override;
+  bool OnEraseBackground(HDC) override { return true; }
+  void OnDestroy() override;
 
  private:
+  void HoverRow(int32_t row);
+  void OnPointer(Point client);
+  void OnOtherButton(Point client);
+  void CloseSubList();
+  void StartAnimation();
+  void StopAnimation();
+  static DWORD WINAPI AnimationMain(LPVOID self);
+
   int groupMarkerImage_ = 0;
-  std::atomic<int> opacity_{0};
-  bool openedForAssignment_ = false;
+  std::vector<_QxItemListDB> full_;
+  PickerRows visible_;
+  // The animation thread reads the rows' heights; a refill waits until its step is done.
+  std::mutex rowsMutex_;
+  int32_t groupShown_ = 0;
   PickerMode mode_ = PickerMode::Editor;
-  std::vector<_QxItemListDB> entries_;
+  int32_t side_ = 0;
+  int32_t hovered_ = -1;
+  bool cursorRaised_ = false;
+  std::atomic<int> opacity_{0};
+  std::unique_ptr<QxItemList> subList_;
+  PickerScroll scroll_;
+  LayeredSurface surface_;
+  std::atomic<int> paints_{0};
+
+  // The animation thread steps the scroll every 10 ms while it moves and otherwise waits.
+  HANDLE animationThread_ = nullptr;
+  HANDLE animationWake_ = nullptr;  // auto reset: the wheel moved the target
+  std::atomic<bool> animationStop_{false};
 };
 
 }  // namespace corvan

@@ -1,0 +1,260 @@
+#include "ui/picker_win32.h"
+
+#include <windowsx.h>
+
+#include "ui/gdiplus_canvas_win32.h"
+#include "ui/picker_paint.h"
+#include "ui/png_resource_win32.h"
+
+namespace corvan {
+namespace {
+
+constexpr DWORD kAnimationStepMs = 10;
+constexpr DWORD kAnimationEndWaitMs = 2000;
+
+class ResourceImages final : public ImageLoader {
+ public:
+  std::optional<ArgbImage> Load(int id) override { return LoadPngResource(id); }
+};
+
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+MONITORINFO MonitorUnderPointer() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &info);
+  return info;
+}
+
+}  // namespace
+
+QxItemList::~QxItemList() { StopAnimation(); }
+
+void QxItemList::Fill(const std::vector<_QxItemListDB>& source, int32_t groupCode) {
+  Catalogue copy;
+  copy.entries = source;
+  PickerRows members = GroupMembers(copy, groupCode);
+  std::lock_guard lock(rowsMutex_);
+  full_ = std::move(copy.entries);
+  visible_ = std::move(members);
+  groupShown_ = groupCode;
+  scroll_.Reset();
+}
+
+void QxItemList::ShowAt(Point screen, PickerMode mode) {
+  mode_ = mode;
+  CloseSubList();
+  if (!hwnd()) return;
+  // The pointer is shown while the list is open, and hidden again on close if it was hidden.
+  if (ShowCursor(TRUE) > 0) {
+    ShowCursor(FALSE);
+    cursorRaised_ = false;
+  } else {
+    cursorRaised_ = true;
+  }
+  hovered_ = -1;
+  scroll_.Reset();
+  opacity_ = mode == PickerMode::QuickLaunch ? 255 : 0;
+  const LONG_PTR exStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  StartAnimation();
+
+  const PickerPlacement place = PlacePicker(screen, visible_, ToRect(MonitorUnderPointer().rcWork));
+  SetWindowPos(hwnd(), HWND_TOPMOST, place.x, place.y, place.width, place.height, SWP_NOACTIVATE);
+  BringWindowToTop(hwnd());
+  opacity_ = 255;
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  ShowWindow(hwnd(), SW_SHOWNORMAL);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void QxItemList::ClosePicker() {
+  if (cursorRaised_) {
+    ShowCursor(FALSE);
+    cursorRaised_ = false;
+  }
+  CloseSubList();
+  if (!hwnd()) return;
+  ShowWindow(hwnd(), SW_HIDE);
+  // Lets the owner take the foreground back from the list.
+  if (HWND owner = GetWindow(hwnd(), GW_OWNER)) {
+    DWORD ownerProcess = 0;
+    const DWORD ownerThread = GetWindowThreadProcessId(owner, &ownerProcess);
+    const DWORD self = GetCurrentThreadId();
+    const bool attached = ownerThread != self && AttachThreadInput(self, ownerThread, TRUE);
+    AllowSetForegroundWindow(ownerProcess);
+    if (attached) AttachThreadInput(self, ownerThread, FALSE);
+  }
+}
+
+bool QxItemList::OwnsWindow(HWND window) const {
+  if (!window) return false;
+  if (window == hwnd()) return true;
+  return subList_ && subList_->OwnsWindow(window);
+}
+
+void QxItemList::CloseSubList() {
+  if (subList_) subList_->ClosePicker();
+}
+
+void QxItemList::HoverRow(int32_t row) {
+  hovered_ = row;
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  if (GetForegroundWindow() != hwnd()) SetForegroundWindow(hwnd());
+  CloseSubList();
+  if (row < 0 || row >= static_cast<int32_t>(visible_.size())) return;
+  const _QxItemListDB& entry = visible_[static_cast<size_t>(row)];
+  if (entry.kind != kKindGroup) return;
+
+  if (!subList_) {
+    subList_ = std::make_unique<QxItemList>();
+    subList_->SetGroupMarkerImage(groupMarkerImage_);
+    if (!subList_->Create(hwnd())) {
+      subList_.reset();
+      return;
+    }
+  }
+  subList_->mode_ = mode_;
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  const SubListPlacement place = PlaceSubList(ToRect(window), groupShown_ != 0, side_,
+                                              ToRect(MonitorUnderPointer().rcMonitor), visible_, scroll_.firstRow(), row);
+  subList_->side_ = place.side;
+  subList_->Fill(full_, entry.code);
+  subList_->ShowAt(place.topLeft, mode_);
+}
+
+void QxItemList::OnPointer(Point client) {
+  RECT rect{};
+  GetClientRect(hwnd(), &rect);
+  const int32_t row = PickerHitRow(visible_, scroll_.firstRow(), client, rect.right, rect.bottom);
+  if (row >= 0 && row != hovered_) HoverRow(row);
+}
+
+void QxItemList::OnOtherButton(Point client) {
+  if (subList_) {
+    CloseSubList();
+    hovered_ = -1;
+  }
+  OnPointer(client);
+}
+
+bool QxItemList::PreTranslateMessage(MSG* msg) {
+  if (msg->hwnd == hwnd()) {
+    const Point client{GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)};
+    switch (msg->message) {
+      case WM_MOUSEMOVE:
+        OnPointer(client);
+        break;
+      case WM_LBUTTONUP:
+        if (hovered_ >= 0 && hovered_ < static_cast<int32_t>(visible_.size()) &&
+            visible_[static_cast<size_t>(hovered_)].kind == kKindItem) {
+          PostMessageW(GetWindow(hwnd(), GW_OWNER), kPickerChoiceMessage,
+                       static_cast<WPARAM>(visible_[static_cast<size_t>(hovered_)].index),
+                       mode_ == PickerMode::QuickLaunch ? kPickerRun : kPickerAssign);
+        } else {
+          OnOtherButton(client);
+        }
+        break;
+      case WM_RBUTTONDOWN:
+      case WM_RBUTTONUP:
+      case WM_MBUTTONDOWN:
+      case WM_MBUTTONUP:
+        OnOtherButton(client);
+        break;
+      case WM_MOUSEWHEEL: {
+        RECT rect{};
+        GetClientRect(hwnd(), &rect);
+        if (scroll_.OnWheel(GET_WHEEL_DELTA_WPARAM(msg->wParam), visible_, rect.bottom)) {
+          InvalidateRect(hwnd(), nullptr, FALSE);
+          if (animationWake_) SetEvent(animationWake_);
+        }
+        break;
+      }
+      default:
+        break;
+    }
+  }
+  return Dialog::PreTranslateMessage(msg);
+}
+
+std::optional<LRESULT> QxItemList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A sub-list's choice goes on to whoever owns this list, unchanged.
+  if (message == kPickerChoiceMessage) {
+    PostMessageW(GetWindow(hwnd(), GW_OWNER), message, wParam, lParam);
+    return 0;
+  }
+  return Dialog::WindowProc(message, wParam, lParam);
+}
+
+bool QxItemList::OnPaint() {
+  PAINTSTRUCT paint{};
+  BeginPaint(hwnd(), &paint);
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  if (surface_.Prepare(client.right + 1, client.bottom + 1)) {
+    {
+      GdiplusCanvas canvas(surface_.bits(), surface_.width(), surface_.height(), surface_.strideBytes());
+      ResourceImages images;
+      PaintPicker(canvas,
+                  {&visible_, full_.empty(), scroll_.firstRow(), scroll_.offset(), hovered_, groupMarkerImage_,
+                   surface_.width(), surface_.height()},
+                  images);
+      canvas.Flush();
+    }
+    PresentLayered(hwnd(), surface_, static_cast<uint8_t>(opacity_.load()));
+  }
+  ++paints_;
+  EndPaint(hwnd(), &paint);
+  return true;
+}
+
+void QxItemList::OnDestroy() {
+  if (subList_ && subList_->hwnd()) DestroyWindow(subList_->hwnd());
+  StopAnimation();
+  std::lock_guard lock(rowsMutex_);
+  full_.clear();
+  visible_.clear();
+}
+
+void QxItemList::StartAnimation() {
+  if (animationThread_) return;
+  animationWake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  if (!animationWake_) return;
+  animationStop_ = false;
+  animationThread_ = CreateThread(nullptr, 0, AnimationMain, this, 0, nullptr);
+}
+
+void QxItemList::StopAnimation() {
+  if (!animationThread_) return;
+  animationStop_ = true;
+  SetEvent(animationWake_);
+  if (WaitForSingleObject(animationThread_, kAnimationEndWaitMs) != WAIT_OBJECT_0) return;
+  CloseHandle(animationThread_);
+  CloseHandle(animationWake_);
+  animationThread_ = nullptr;
+  animationWake_ = nullptr;
+}
+
+DWORD WINAPI QxItemList::AnimationMain(LPVOID param) {
+  auto* self = static_cast<QxItemList*>(param);
+  while (!self->animationStop_) {
+    if (self->scroll_.AtRest()) {
+      // Nothing to animate: no wake-up until the wheel moves the target.
+      WaitForSingleObject(self->animationWake_, INFINITE);
+      continue;
+    }
+    bool moved = false;
+    {
+      std::lock_guard lock(self->rowsMutex_);
+      moved = self->scroll_.Step(self->visible_);
+    }
+    if (moved) InvalidateRect(self->hwnd(), nullptr, FALSE);
+    Sleep(kAnimationStepMs);
+  }
+  return 0;
+}
+
+}  // namespace corvan
