@@ -50,6 +50,28 @@ done
 alive "$FIRST_PID" || fail "bad names disturbed the running copy"
 window_hidden || fail "bad names woke the main window"
 
+# A group opens its functions as a quick-launch list at the pointer, 300 x 260 for the seven
+# function keys; a click elsewhere closes it.
+picker_at() {  # geometry, as xwininfo writes it; succeeds while that window is on the screen
+  local id
+  for id in $(xwininfo -root -children 2>/dev/null | grep -F "$1" | awk '{print $1}'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && return 0
+  done
+  return 1
+}
+picker_gone() { ! picker_at "$1"; }
+xdotool mousemove 100 100
+[ "$(run_switch /run "Function key")" = 0 ] || fail "/run \"Function key\" said: $(cat "$out")"
+wait_until 5 picker_at 300x260+99+99 || fail "no quick-launch list at the pointer: $(xwininfo -root -children | grep 300x)"
+target_out=$(mktemp)
+wine "$(dirname "$PROGRAM")/tests/win32/tilt_target.exe" hbar 1 >"$target_out" 2>/dev/null </dev/null &
+target=$!
+wait_until 15 grep -q ready "$target_out" || fail "no window to click on"
+xdotool mousemove --sync 650 450 click 1
+wait_until 5 picker_gone 300x260+99+99 || fail "a click elsewhere left the quick-launch list open"
+kill "$target" 2>/dev/null
+rm -f "$target_out"
+
 # While the tray menu is open the running copy says it is busy.
 click_tray_icon 3 || fail "no tray icon to click"
 wait_until 3 menu_visible || fail "the tray menu did not open"
