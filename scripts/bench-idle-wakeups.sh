@@ -2,11 +2,13 @@
 # Counts how often the running program's threads wake up while it sits idle in the tray with its
 # window hidden. Each Windows thread under Wine is a Linux thread of the program's process, so the
 # sum of their voluntary context switches over a fixed period is the figure.
-# Usage: scripts/bench-idle-wakeups.sh [seconds]   (default 10; needs a built windows preset)
+# With "picker", a quick-launch list stays open at rest while counting.
+# Usage: scripts/bench-idle-wakeups.sh [seconds] [picker]   (default 10; needs a built windows preset)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 seconds=${1:-10}
+with_picker=${2:-}
 
 source scripts/wine-env.sh
 trap wine_env_stop EXIT
@@ -19,6 +21,11 @@ for _ in $(seq 1 200); do
   sleep 0.1
 done
 sleep 3  # let start-up settle: the window hides, the first save and push end
+if [ "$with_picker" = picker ]; then
+  xdotool mousemove 200 200
+  wine build/windows/CorvanAssistant.exe /run "Function key" >/dev/null 2>&1 </dev/null
+  sleep 1
+fi
 
 switches() {
   local total=0 file
