@@ -100,7 +100,7 @@ void CCorvanAssistantDlg::Localise() {}
 void CCorvanAssistantDlg::PublishMainWindow() { publishedMainWindow = this; }
 
 void CCorvanAssistantDlg::BuildCatalogue() {
-  state_.functionCatalogue = corvan::BuildCatalogue(state_.functionLabels, state_.windows62);
+  state_.functionCatalogue = corvan::BuildCatalogue(state_.texts.functionLabels, state_.windows62);
 }
 
 void CCorvanAssistantDlg::CreateOverlayWindows() {

@@ -10,6 +10,7 @@
 #include "config/catalogue.h"
 #include "config/function_labels.h"
 #include "config/shutting_down.h"
+#include "ui/localised_texts.h"
 
 namespace corvan {
 
@@ -19,8 +20,8 @@ inline constexpr int32_t kDefaultSpotlightSize = 400;
 // The process-wide state of the resident program. Everything here lives as long as the process;
 // values several threads touch are atomics.
 struct ProgramState {
-  FunctionLabels functionLabels = DefaultFunctionLabels();
-  OrderLabels orderLabels = BuildOrderLabels(L"Left", L"Right", L"Middle");
+  // Every text the language file may replace: captions, hints, order words and labels.
+  LocalisedTexts texts;
   Catalogue functionCatalogue;
   Assignments assignments;
   bool windows62 = false;
