@@ -145,6 +145,11 @@ RoutingActions MainWindowRouting::OnLeftButtonUp(Point client) {
     actions.push_back(Simple(RoutingAction::ApplyFactoryDefaults));
   }
   pressedOnDefault_ = -1;
+  // The pressed look of Default lasts as long as the button is held.
+  if (pressedControl_ != -1) {
+    pressedControl_ = -1;
+    actions.push_back(Simple(RoutingAction::Invalidate));
+  }
   return actions;
 }
 

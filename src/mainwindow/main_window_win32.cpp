@@ -13,11 +13,13 @@
 #include "mainwindow/main_window_timers.h"
 #include "mainwindow/picker_watch.h"
 #include "overview/expose_dlg_win32.h"
+#include "platform/profile_reader_win32.h"
 #include "platform/windows_version_win32.h"
 #include "presenter/board_dlg_win32.h"
 #include "presenter/circle_dlg_win32.h"
 #include "presenter/cursor_dlg_win32.h"
 #include "resource_ids.h"
+#include "ui/editor_paint.h"
 #include "ui/picker_win32.h"
 #include "ui/tip_win32.h"
 
@@ -95,7 +97,14 @@ void CCorvanAssistantDlg::LoadTrayMenu() { tray_.LoadContextMenu(); }
 
 void CCorvanAssistantDlg::AddTrayIcon() { tray_.Add(hwnd()); }
 
-void CCorvanAssistantDlg::Localise() {}
+void CCorvanAssistantDlg::Localise() {
+  Win32ProfileReader reader(state_.programDir + kLanguageFileName);
+  LoadLanguageFile(reader, state_.texts);
+  const auto& hints = state_.texts.editorHints;
+  routing_ = MainWindowRouting(EditorHotRegions{},
+                               RoutingTexts{hints[kHintButton].text, hints[kHintDefault].text,
+                                            hints[kHintMinimize].text, hints[kHintClose].text});
+}
 
 void CCorvanAssistantDlg::PublishMainWindow() { publishedMainWindow = this; }
 
@@ -135,7 +144,24 @@ void CCorvanAssistantDlg::CreateOverlayWindows() {
 void CCorvanAssistantDlg::SetUpSkin() { skin_.SetUp(hwnd()); }
 
 bool CCorvanAssistantDlg::OnPaint() {
-  skin_.Paint(hwnd(), icon_);
+  EditorPaintInput editor;
+  editor.catalogue = &state_.functionCatalogue;
+  editor.buttonSlots = {state_.assignments.bt0, state_.assignments.bt1, state_.assignments.bt2, state_.assignments.bt3,
+                        state_.assignments.bt4};
+  editor.texts = &state_.texts;
+  editor.hoveredButton = routing_.hoveredButton();
+  editor.editedButton = routing_.editedButtonSlot();
+  editor.hoveredDefault = routing_.hoveredDefault();
+  editor.pressedControl = routing_.pressedControl();
+  editor.hoveredControl = routing_.hoveredControl();
+  bool painted = false;
+  EditorHotRegions regions;
+  skin_.Paint(hwnd(), icon_, [&](Canvas& canvas) {
+    regions = PaintEditor(canvas, editor);
+    painted = true;
+  });
+  // Minimised, nothing of the editor is on the screen to point at.
+  if (painted) routing_.SetRegions(regions);
   return true;
 }
 

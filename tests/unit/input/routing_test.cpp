@@ -108,12 +108,14 @@ TEST_F(Routing, DefaultResetsOnlyWhenPressedAndReleasedOnIt) {
   auto actions = routing.OnLeftButtonDown({20, 410}, true, false, hiddenPicker);
   EXPECT_EQ(Kinds(actions), (std::vector<Kind>{Kind::Invalidate}));
   EXPECT_EQ(routing.pressedControl(), 0);
-  EXPECT_EQ(Kinds(routing.OnLeftButtonUp({20, 410})), (std::vector<Kind>{Kind::ApplyFactoryDefaults}));
+  // The release ends the pressed look.
+  EXPECT_EQ(Kinds(routing.OnLeftButtonUp({20, 410})), (std::vector<Kind>{Kind::ApplyFactoryDefaults, Kind::Invalidate}));
+  EXPECT_EQ(routing.pressedControl(), -1);
 
-  // Pressed on Default, dragged off, released elsewhere: nothing.
+  // Pressed on Default, dragged off, released elsewhere: nothing but the end of the pressed look.
   routing.OnLeftButtonDown({20, 410}, true, false, hiddenPicker);
   routing.OnMouseMove({300, 300}, hiddenPicker);
-  EXPECT_TRUE(routing.OnLeftButtonUp({300, 300}).empty());
+  EXPECT_EQ(Kinds(routing.OnLeftButtonUp({300, 300})), (std::vector<Kind>{Kind::Invalidate}));
   // Released on Default without having pressed there: nothing either.
   routing.OnLeftButtonDown({300, 300}, true, false, hiddenPicker);
   routing.OnMouseMove({20, 410}, hiddenPicker);

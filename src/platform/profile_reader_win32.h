@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "ui/language_file.h"
+
+namespace corvan {
+
+// The language file through the platform's profile reader, which decodes it (ANSI or UTF-16
+// with a byte-order mark) and caches it.
+class Win32ProfileReader final : public ProfileReader {
+ public:
+  explicit Win32ProfileReader(std::wstring path) : path_(std::move(path)) {}
+  std::wstring Read(std::wstring_view section, std::wstring_view key, std::wstring_view absent) override;
+
+ private:
+  std::wstring path_;
+};
+
+}  // namespace corvan
