@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# The side-button editor on the main window: a callout opens the picker under it, a choice in a
+# sub-list is stored, Default restores the factory assignment, Close hides the window. (A press
+# on an empty spot asks the system to move the window; without a window manager Wine moves
+# nothing, so that decision is tested in the routing's unit tests.)
+source "$(dirname "$0")/lib.sh"
+
+delete_key
+start_resident_copy
+wait_until 10 reg_value bt4 || fail "the first save wrote nothing"
+window=$(xdotool search --onlyvisible --name "$WINDOW_TITLE" | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y of the window's client area
+left=$X
+top=$Y
+
+# Succeeds while a window of that size is on the screen at that left edge.
+shown_at() {  # size, left
+  local id
+  for id in $(xwininfo -root -children 2>/dev/null | grep -F " $1+$2+" | awk '{print $1}'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && return 0
+  done
+  return 1
+}
+shown() {  # size
+  local id
+  for id in $(xwininfo -root -children 2>/dev/null | grep -F " $1+" | awk '{print $1}'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && return 0
+  done
+  return 1
+}
+none_shown() { ! shown "$1"; }
+reg_is() { [ "$(reg_value "$1")" = "$2" ]; }
+click_client() {  # x y: a click at a point of the main window
+  xdotool mousemove --sync $((left + $1)) $((top + $2)) click 1
+}
+
+# The bt4 callout box starts at x = 454 of the window; the picker opens under it, 41 further right.
+xdotool mousemove 10 10
+xdotool mousemove --sync $((left + 470)) $((top + 262))
+click_client 470 262
+wait_until 5 shown_at 300x224 $((left + 454 + 41)) || fail "no picker under the bt4 callout: $(xwininfo -root -children | grep 300x)"
+picker=$(xwininfo -root -children | grep -F " 300x224+$((left + 495))+" | head -n 1 | sed -E 's/.*\+([0-9-]+)\+([0-9-]+) *$/\1 \2/')
+read -r picker_left picker_top <<<"$picker"
+
+# Resting on "Function key", the fourth row, opens its seven functions; "Copy" is the second.
+xdotool mousemove --sync $((picker_left + 100)) $((picker_top + 4 + 3 * 36 + 18))
+wait_until 5 shown 300x260 || fail "resting on Function key opened no sub-list"
+sub=$(xwininfo -root -children | grep -F " 300x260+" | while read -r id _; do
+  xwininfo -id "$id" | grep -q IsViewable && xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
+done | head -n 1)
+read -r sub_left sub_top <<<"$sub"
+xdotool mousemove --sync $((sub_left + 150)) $((sub_top + 4 + 36 + 18))
+sleep 0.3
+xdotool click 1
+wait_until 10 reg_is bt4 0xc || fail "choosing Copy stored $(reg_value bt4) in bt4"
+wait_until 10 none_shown 300x224 || fail "the picker stayed open after the choice"
+
+# Default restores Forward and Backward (15 and 14 on this system).
+click_client 550 66
+wait_until 10 reg_is bt4 0xe || fail "Default left bt4 at $(reg_value bt4)"
+[ "$(reg_value bt3)" = 0xf ] || fail "Default left bt3 at $(reg_value bt3)"
+
+# A language file beside the program renames functions: the running copy then knows "Copy" by
+# its new name too.
+work=$(mktemp -d)
+trap 'rm -rf "$work"; cleanup' EXIT
+cp "$PROGRAM" "$work/"
+printf '[FUNCTION]\r\nstr13=Kopieren\r\n' >"$work/lang.ini"
+run_program /close
+wait_until 10 ended "$FIRST_PID" || fail "the first copy did not close"
+PROGRAM="$work/$(basename "$PROGRAM")"
+start_resident_copy
+ran=$(timeout 20 wine "$PROGRAM" /run kopieren 2>/dev/null </dev/null | tr -d '\r')
+[ "$ran" = 'Ran "Copy" (function 12).' ] || fail "the language file's name for Copy was not known: $ran"
+window=$(xdotool search --onlyvisible --name "$WINDOW_TITLE" | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+left=$X
+top=$Y
+
+# Close hides the window; the program goes on.
+click_client 636 24
+wait_until 10 window_hidden || fail "Close did not hide the window"
+alive "$FIRST_PID" || fail "Close ended the program"
+echo PASS
