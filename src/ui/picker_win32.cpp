@@ -177,7 +177,8 @@ bool QxItemList::PreTranslateMessage(MSG* msg) {
         break;
     }
   }
-  return Dialog::PreTranslateMessage(msg);
+  // The list has no controls: keys go on to the owner, whose Esc closes the list.
+  return false;
 }
 
 std::optional<LRESULT> QxItemList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -51,6 +51,9 @@ class QxItemList : public Dialog {
   bool OnPaint() override;
   bool OnEraseBackground(HDC) override { return true; }
   void OnDestroy() override;
+  // Closing is the owner's business.
+  void OnCancel() override {}
+  void OnOK() override {}
 
  private:
   void HoverRow(int32_t row);

@@ -55,6 +55,13 @@ xdotool click 1
 wait_until 10 reg_is bt4 0xc || fail "choosing Copy stored $(reg_value bt4) in bt4"
 wait_until 10 none_shown 300x224 || fail "the picker stayed open after the choice"
 
+# Esc closes an open picker and assigns nothing.
+click_client 470 262
+wait_until 5 shown 300x224 || fail "the picker did not open again"
+xdotool key Escape
+wait_until 10 none_shown 300x224 || fail "Esc left the picker open"
+[ "$(reg_value bt4)" = 0xc ] || fail "Esc changed bt4 to $(reg_value bt4)"
+
 # Default restores Forward and Backward (15 and 14 on this system).
 click_client 550 66
 wait_until 10 reg_is bt4 0xe || fail "Default left bt4 at $(reg_value bt4)"
