@@ -46,8 +46,6 @@ void CCorvanAssistantDlg::FillPicker(int32_t groupCode) {
 void CCorvanAssistantDlg::ShowPicker(Point topLeft, PickerMode mode) {
   if (!picker_) return;
   picker_->ShowAt(topLeft, mode);
-  // The watch only ever closes a list opened for assignment; a quick-launch list needs none.
-  if (mode == PickerMode::Editor) ArmPickerWatch();
 }
 
 void CCorvanAssistantDlg::ShowFunctionTip(Point centre, const std::wstring& text, int32_t displayMs, int32_t textSize) {

@@ -190,12 +190,9 @@ void CCorvanAssistantDlg::StartCursorFollower() {
 
 void CCorvanAssistantDlg::StartRepaintAndPickerTimers() {
   SetTimer(hwnd(), kTimerRepaintWhenVisible, kRepaintWhenVisiblePeriodMs, nullptr);
-  // The picker watch only has work while the picker is on screen: it is armed whenever the
-  // picker opens (ArmPickerWatch) and stops itself once the picker is gone, so an idle program
-  // has no timer ticking.
+  // No picker watch timer: the watch runs when another program takes the foreground
+  // (WM_ACTIVATEAPP), so an open picker costs no wake-ups while nothing happens.
 }
-
-void CCorvanAssistantDlg::ArmPickerWatch() { SetTimer(hwnd(), kTimerPickerWatch, kPickerWatchPeriodMs, nullptr); }
 
 void CCorvanAssistantDlg::StartSingleInstanceListener() {
   threads_.StartSingleInstanceListener(events_.singleInstance, hwnd());
@@ -272,6 +269,10 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
     return 0;
   }
   switch (message) {
+    case WM_ACTIVATEAPP:
+      // Another program took the foreground: a list opened for assignment closes.
+      if (!wParam) OnPickerWatch();
+      return std::nullopt;
     case WM_QUERYDRAGICON:
       return reinterpret_cast<LRESULT>(icon_);
     case WM_DEVICECHANGE:
@@ -378,9 +379,6 @@ void CCorvanAssistantDlg::OnTimer(UINT_PTR id) {
     case kTimerGestureAnimation:
       KillTimer(hwnd(), kTimerGestureAnimation);
       break;
-    case kTimerPickerWatch:
-      OnPickerWatch();
-      break;
     case kTimerStartHidden:
       if (state_.startHidden != 1) {
         KillTimer(hwnd(), kTimerStartHidden);
@@ -423,7 +421,6 @@ void CCorvanAssistantDlg::OnPickerWatch() {
   const PickerWatchFacts facts{picker_ != nullptr, picker_ && picker_->IsVisible(), picker_ ? picker_->opacity() : 0,
                                picker_ && picker_->openedForAssignment(), ours};
   if (PickerShouldClose(facts)) picker_->ClosePicker();
-  if (!picker_ || !picker_->IsVisible()) KillTimer(hwnd(), kTimerPickerWatch);
 }
 
 void CCorvanAssistantDlg::RunShowStep(ShowStep step) {

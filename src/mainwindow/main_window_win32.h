@@ -141,7 +141,6 @@ class CCorvanAssistantDlg : public Dialog,
   void OnDeviceChange(WPARAM event, LPARAM data);
   void ShowFromTray();
   void OnPickerWatch();
-  void ArmPickerWatch();
   void RunShowStep(ShowStep step);
 
   void OnCloseBoundPassed();

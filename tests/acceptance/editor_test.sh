@@ -62,6 +62,17 @@ xdotool key Escape
 wait_until 10 none_shown 300x224 || fail "Esc left the picker open"
 [ "$(reg_value bt4)" = 0xc ] || fail "Esc changed bt4 to $(reg_value bt4)"
 
+# Another program taking the foreground closes a picker opened for assignment.
+click_client 470 262
+wait_until 5 shown 300x224 || fail "the picker did not open a third time"
+other_out=$(mktemp)
+wine "$(dirname "$PROGRAM")/tests/win32/tilt_target.exe" vbar 1 >"$other_out" 2>/dev/null </dev/null &
+other=$!
+wait_until 15 grep -q ready "$other_out" || fail "the other program did not start"
+wait_until 10 none_shown 300x224 || fail "the picker stayed open behind another program"
+kill "$other" 2>/dev/null
+rm -f "$other_out"
+
 # Default restores Forward and Backward (15 and 14 on this system).
 click_client 550 66
 wait_until 10 reg_is bt4 0xe || fail "Default left bt4 at $(reg_value bt4)"
