@@ -34,9 +34,23 @@ click_client() {  # x y: a click at a point of the main window
   xdotool mousemove --sync $((left + $1)) $((top + $2)) click 1
 }
 
-# The bt4 callout box starts at x = 454 of the window; the picker opens under it, 41 further right.
+# Resting on the bt4 callout shows its hint in the tip, centred under the box.
+tip_under_box() {
+  local id geometry
+  for id in $(xwininfo -root -children 2>/dev/null | grep -F '(has no name)' | awk '$1 ~ /^0x/ {print $1}'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' || continue
+    geometry=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width/ {w=$NF} END {print x, y, w}')
+    read -r tip_x tip_y tip_w <<<"$geometry"
+    # Centred on the box (which starts at 454), below it, and wider than the box for the long hint.
+    [ "$tip_y" -gt $((top + 262)) ] && [ "$tip_w" -gt 150 ] && [ $((tip_x + tip_w / 2)) -gt $((left + 454)) ] && return 0
+  done
+  return 1
+}
 xdotool mousemove 10 10
 xdotool mousemove --sync $((left + 470)) $((top + 262))
+wait_until 5 tip_under_box || fail "no hint under the bt4 callout"
+
+# The bt4 callout box starts at x = 454 of the window; the picker opens under it, 41 further right.
 click_client 470 262
 wait_until 5 shown_at 300x224 $((left + 454 + 41)) || fail "no picker under the bt4 callout: $(xwininfo -root -children | grep 300x)"
 picker=$(xwininfo -root -children | grep -F " 300x224+$((left + 495))+" | head -n 1 | sed -E 's/.*\+([0-9-]+)\+([0-9-]+) *$/\1 \2/')
