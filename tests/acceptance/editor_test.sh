@@ -109,8 +109,33 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 left=$X
 top=$Y
 
+# Minimize minimises the window; a later copy brings it back.
+click_client 608 24
+wait_until 10 probe is-iconic "$WINDOW_TITLE" || fail "Minimize did not minimise the window"
+run_program
+wait_until 10 window_visible || fail "the window did not come back"
+wait_until 10 bash -c "! wine '$PROBE' is-iconic '$WINDOW_TITLE' >/dev/null 2>&1 </dev/null" || fail "the window stayed minimised"
+
 # Close hides the window; the program goes on.
 click_client 636 24
 wait_until 10 window_hidden || fail "Close did not hide the window"
 alive "$FIRST_PID" || fail "Close ended the program"
+
+# On Windows 6.2 and later the catalogue is three entries shorter: Default stores 13 and 12.
+version_key='HKCU\Software\Wine\AppDefaults\CorvanAssistant.exe'
+wine reg add "$version_key" /v Version /d win8 /f >/dev/null 2>&1 </dev/null
+trap 'wine reg delete "$version_key" /f >/dev/null 2>&1 </dev/null; rm -rf "$work"; cleanup' EXIT
+run_program /close
+wait_until 10 ended "$FIRST_PID" || fail "the copy did not close"
+set_value bt3 0
+set_value bt4 0
+start_resident_copy
+window=$(xdotool search --onlyvisible --name "$WINDOW_TITLE" | head -n 1)
+eval "$(xdotool getwindowgeometry --shell "$window")"
+left=$X
+top=$Y
+xdotool mousemove --sync $((left + 540)) $((top + 60))
+click_client 550 66
+wait_until 10 reg_is bt4 0xc || fail "Default on 6.2 left bt4 at $(reg_value bt4)"
+[ "$(reg_value bt3)" = 0xd ] || fail "Default on 6.2 left bt3 at $(reg_value bt3)"
 echo PASS

@@ -4,6 +4,7 @@
 //   probe work-area            prints the work area: left top right bottom
 //   probe menu-visible         exit 0 while a pop-up menu is on screen
 //   probe menu-rect            prints the visible pop-up menu's screen rectangle: left top right bottom
+//   probe is-iconic TITLE      exit 0 while the top-level window TITLE is minimised
 //   probe command TITLE ID...  posts WM_COMMAND with each ID, back to back, to the window TITLE
 //   probe hold-names NAME...   takes each NAME for a mutex, so no event can have it; prints
 //                              "ready" and holds them for 60 s or until killed
@@ -41,6 +42,10 @@ int wmain(int argc, wchar_t** argv) {
     if (!menu || !IsWindowVisible(menu) || !GetWindowRect(menu, &r)) return 1;
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
     return 0;
+  }
+  if (argc == 3 && std::wcscmp(argv[1], L"is-iconic") == 0) {
+    HWND window = FindWindowW(nullptr, argv[2]);
+    return window && IsIconic(window) ? 0 : 1;
   }
   if (argc >= 4 && std::wcscmp(argv[1], L"command") == 0) {
     HWND window = FindWindowW(nullptr, argv[2]);
