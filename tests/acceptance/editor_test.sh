@@ -13,21 +13,8 @@ eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y of the window's cl
 left=$X
 top=$Y
 
-# Succeeds while a window of that size is on the screen at that left edge.
-shown_at() {  # size, left
-  local id
-  for id in $(xwininfo -root -children 2>/dev/null | grep -F " $1+$2+" | awk '{print $1}'); do
-    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && return 0
-  done
-  return 1
-}
-shown() {  # size
-  local id
-  for id in $(xwininfo -root -children 2>/dev/null | grep -F " $1+" | awk '{print $1}'); do
-    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && return 0
-  done
-  return 1
-}
+shown_at() { window_on_screen " $1+$2+"; }  # size, left
+shown() { window_on_screen " $1+"; }        # size
 none_shown() { ! shown "$1"; }
 reg_is() { [ "$(reg_value "$1")" = "$2" ]; }
 click_client() {  # x y: a click at a point of the main window

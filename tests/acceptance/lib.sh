@@ -74,6 +74,16 @@ start_resident_copy() {
   wait_until 15 window_visible || fail "the main window never appeared"
 }
 
+# Succeeds while a window whose line in `xwininfo -root -children` holds the text (a size and
+# place such as " 300x224+802+") is on the screen.
+window_on_screen() {
+  local id
+  for id in $(xwininfo -root -children 2>/dev/null | grep -F -- "$1" | awk '$1 ~ /^0x/ {print $1}'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && return 0
+  done
+  return 1
+}
+
 menu_visible() { probe menu-visible; }
 menu_hidden() { ! probe menu-visible; }
 

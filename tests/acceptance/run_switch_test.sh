@@ -52,13 +52,7 @@ window_hidden || fail "bad names woke the main window"
 
 # A group opens its functions as a quick-launch list at the pointer, 300 x 260 for the seven
 # function keys; a click elsewhere closes it.
-picker_at() {  # geometry, as xwininfo writes it; succeeds while that window is on the screen
-  local id
-  for id in $(xwininfo -root -children 2>/dev/null | grep -F "$1" | awk '{print $1}'); do
-    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && return 0
-  done
-  return 1
-}
+picker_at() { window_on_screen "$1"; }
 picker_gone() { ! picker_at "$1"; }
 xdotool mousemove 100 100
 [ "$(run_switch /run "Function key")" = 0 ] || fail "/run \"Function key\" said: $(cat "$out")"
