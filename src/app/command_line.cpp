@@ -54,6 +54,7 @@ CommandLineSwitches ScanSwitches(std::wstring_view commandLine) {
   switches.reset = FoundPastStart(lowered, L"/reset");
   switches.diagnose = FoundPastStart(lowered, L"/diagnose");
   switches.list = FoundPastStart(lowered, L"/list");
+  switches.restore = FoundPastStart(lowered, L"/restore");
   return switches;
 }
 

@@ -11,6 +11,7 @@ struct CommandLineSwitches {
   bool reset = false;
   bool diagnose = false;
   bool list = false;
+  bool restore = false;
   bool run = false;
   std::wstring runName;  // the argument of /run, as given (quotes removed)
 

@@ -23,6 +23,10 @@ bool RunStartup(StartupPlatform& platform) {
     platform.PrintDiagnosis();
     return true;
   }
+  if (switches.restore) {
+    platform.RestoreReceivers();
+    return true;
+  }
   if (switches.list) {
     platform.PrintCatalogue();
     return true;

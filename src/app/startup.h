@@ -20,6 +20,9 @@ class StartupPlatform {
   virtual void AskRunningCopyToClose() = 0;
   // Lists the HID interfaces and the receiver family of each, touching no receiver.
   virtual void PrintDiagnosis() = 0;
+  // Closes a running copy (through its own close sequence), then sends every receiver present
+  // the exit sequence: neutral settings, then the reset.
+  virtual void RestoreReceivers() = 0;
   // Prints this system's function catalogue.
   virtual void PrintCatalogue() = 0;
   // Asks the running copy to run the named function, prints the outcome and sets the exit code.

@@ -7,6 +7,7 @@
 
 #include "app/close_event_security_win32.h"
 #include "app/named_events.h"
+#include "app/restore_receivers_win32.h"
 #include "app/run_request_win32.h"
 #include "config/function_names.h"
 #include "device/diagnosis.h"
@@ -65,6 +66,8 @@ void Win32Startup::PrintDiagnosis() {
   const std::wstring lines = WideFromPath(DiagnoseInterfaces(enumerator));
   console.Print(lines.empty() ? L"No HID interfaces present.\n" : lines);
 }
+
+void Win32Startup::RestoreReceivers() { CloseRunningCopyAndRestoreReceivers(); }
 
 void Win32Startup::PrintCatalogue() {
   ConsoleOutput console;

@@ -38,6 +38,8 @@ class BackgroundThreads {
   // The program's own Exit: works without a close event, and whatever a pulse may miss. False
   // when no watcher runs to do it.
   bool RequestClose();
+  // Waits for the close watcher to finish its sequence; true when it has, within the bound.
+  bool WaitForCloseSequence(DWORD boundMs) { return closeWatcher_.Join(boundMs); }
   // The close sequence is over, or there is no watcher that could still be in it.
   bool closeSequenceFinished() const { return *closeFinished_ || !closeWatcher_.started(); }
 

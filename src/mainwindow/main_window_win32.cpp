@@ -31,6 +31,8 @@ constexpr int kGroupMarkerImage = 144;
 constexpr DWORD kThreadEndWaitMs = 2000;
 // How long the close sequence may take before the program ends without the rest of it.
 constexpr UINT kCloseSequenceBoundMs = 8000;
+// The system gives a program about five seconds to end with the session.
+constexpr DWORD kSessionEndCloseMs = 4000;
 constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 CCorvanAssistantDlg* publishedMainWindow = nullptr;
@@ -269,6 +271,9 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
     return 0;
   }
   switch (message) {
+    case WM_ENDSESSION:
+      if (wParam) OnSessionEnding();
+      return 0;
     case WM_ACTIVATEAPP:
       // Another program took the foreground: a list opened for assignment closes.
       if (!wParam) OnPickerWatch();
@@ -458,6 +463,18 @@ void CCorvanAssistantDlg::OnCancel() {
   if (tiltEvent_) PulseEvent(tiltEvent_);
   threads_.Stop(kThreadEndWaitMs);
   EndDialog(IDCANCEL);
+}
+
+void CCorvanAssistantDlg::OnSessionEnding() {
+  // The user logs off or the system shuts down: the process may be ended as soon as this
+  // returns, so the receivers are restored now, within the time the system allows.
+  state_.assignments.flagByte = 0;
+  state_.shuttingDown = kClosing;
+  if (threads_.RequestClose()) {
+    threads_.WaitForCloseSequence(kSessionEndCloseMs);
+  } else if (receivers_) {
+    receivers_->link.RunCloseSequence(state_.assignments, state_.shuttingDown, [] {});
+  }
 }
 
 void CCorvanAssistantDlg::OnCloseBoundPassed() {

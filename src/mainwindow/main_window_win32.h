@@ -144,6 +144,7 @@ class CCorvanAssistantDlg : public Dialog,
   void RunShowStep(ShowStep step);
 
   void OnCloseBoundPassed();
+  void OnSessionEnding();
 
   ProgramState& state_;
   InstanceEvents events_;

@@ -4,6 +4,7 @@
 //   probe work-area            prints the work area: left top right bottom
 //   probe menu-visible         exit 0 while a pop-up menu is on screen
 //   probe menu-rect            prints the visible pop-up menu's screen rectangle: left top right bottom
+//   probe end-session TITLE    tells the window TITLE that the session ends, as a logoff does
 //   probe is-iconic TITLE      exit 0 while the top-level window TITLE is minimised
 //   probe command TITLE ID...  posts WM_COMMAND with each ID, back to back, to the window TITLE
 //   probe hold-names NAME...   takes each NAME for a mutex, so no event can have it; prints
@@ -42,6 +43,13 @@ int wmain(int argc, wchar_t** argv) {
     if (!menu || !IsWindowVisible(menu) || !GetWindowRect(menu, &r)) return 1;
     std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
     return 0;
+  }
+  if (argc == 3 && std::wcscmp(argv[1], L"end-session") == 0) {
+    HWND window = FindWindowW(nullptr, argv[2]);
+    if (!window) return 1;
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer);
+    return SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 10000, &answer) ? 0 : 1;
   }
   if (argc == 3 && std::wcscmp(argv[1], L"is-iconic") == 0) {
     HWND window = FindWindowW(nullptr, argv[2]);

@@ -46,6 +46,7 @@ TEST(CommandLine, RunTakesTheNextArgumentAndListStandsAlone) {
       {L"prog.exe /run",                                    true,  L"",                false, false},
       {L"prog.exe /run \"\"",                             true,  L"",                false, false},
       {L"prog.exe /list",                                   false, L"",                false, true},
+      {L"prog.exe /run /restore",                           true,  L"/restore",        false, false},
       {L"/run Copy",                                        false, L"",                false, false},  // position 0
   };
   for (const Row& r : rows) {

@@ -21,6 +21,7 @@ class RecordingStartup : public StartupPlatform {
   void AskRunningCopyToClose() override { calls.push_back("pulse-close"); }
   void PrintDiagnosis() override { calls.push_back("diagnose"); }
   void PrintCatalogue() override { calls.push_back("list"); }
+  void RestoreReceivers() override { calls.push_back("restore"); }
   void RunInRunningCopy(const std::wstring& name) override {
     calls.push_back("run " + std::string(name.begin(), name.end()));
   }
@@ -74,6 +75,8 @@ TEST(Startup, Paths) {
        join({prefix, {"pulse-close"}})},
       {"diagnose touches neither key nor events", L"prog.exe /diagnose /reset", SingleInstanceOutcome::FirstCopy, true,
        join({prefix, {"diagnose"}})},
+      {"restore touches neither key nor events", L"prog.exe /restore /reset", SingleInstanceOutcome::FirstCopy, true,
+       join({prefix, {"restore"}})},
       {"list touches neither key nor events", L"prog.exe /list /reset", SingleInstanceOutcome::FirstCopy, true,
        join({prefix, {"list"}})},
       {"run touches neither key nor events", L"prog.exe /reset /run Copy", SingleInstanceOutcome::FirstCopy, true,
