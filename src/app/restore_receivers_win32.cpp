@@ -16,6 +16,29 @@ namespace {
 
 // A running copy's close sequence takes well under a second; a stuck one is not waited for.
 constexpr DWORD kRunningCopyEndWaitMs = 10000;
+// A crashed process may hold locks the restore needs (the heap's among them): it gets this long.
+constexpr DWORD kCrashRestoreWaitMs = 2000;
+
+Assignments* crashedAssignments = nullptr;
+std::atomic<int32_t>* crashedShuttingDown = nullptr;
+
+DWORD WINAPI RestoreThread(LPVOID) {
+  RestoreReceiversNow();
+  return 0;
+}
+
+LONG WINAPI RestoreThenCrash(EXCEPTION_POINTERS*) {
+  static std::atomic<bool> restoring{false};
+  if (!restoring.exchange(true)) {
+    if (crashedAssignments) crashedAssignments->flagByte = 0;
+    if (crashedShuttingDown) *crashedShuttingDown = kClosing;
+    if (HANDLE thread = CreateThread(nullptr, 0, RestoreThread, nullptr, 0, nullptr)) {
+      WaitForSingleObject(thread, kCrashRestoreWaitMs);
+      CloseHandle(thread);
+    }
+  }
+  return EXCEPTION_CONTINUE_SEARCH;
+}
 
 }  // namespace
 
@@ -28,6 +51,12 @@ void RestoreReceiversNow() {
   std::atomic<int32_t> shuttingDown{kRunning};
   ReceiverLink link(enumerator, sleeper, threads, lock, neutral, shuttingDown);
   link.RunCloseSequence(neutral, shuttingDown, [] {});
+}
+
+void RestoreReceiversOnCrash(Assignments& assignments, std::atomic<int32_t>& shuttingDown) {
+  crashedAssignments = &assignments;
+  crashedShuttingDown = &shuttingDown;
+  SetUnhandledExceptionFilter(RestoreThenCrash);
 }
 
 void CloseRunningCopyAndRestoreReceivers() {

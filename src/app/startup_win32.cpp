@@ -106,6 +106,8 @@ void Win32Startup::ResetEvents() {
 
 void Win32Startup::RunMainWindow(bool startHidden) {
   state_.startHidden = startHidden ? 1 : 0;
+  // Whatever ends the resident program, its receivers are left in their native state.
+  RestoreReceiversOnCrash(state_.assignments, state_.shuttingDown);
   CCorvanAssistantDlg mainWindow(state_, InstanceEvents{singleInstanceEvent_, closeEvent_});
   mainWindow.DoModal();
 }

@@ -77,10 +77,13 @@ void ReceiverLink::StartWorker(std::u16string path) {
 }
 
 ReceiverSettings ReceiverLink::CurrentSettings() const {
+  const bool closing = shuttingDown_.load() != kRunning;
   return ReceiverSettings{
-      .flagByte = static_cast<uint8_t>(assignments_.flagByte.load() & 0xFF),
+      // Once the program closes (or has crashed), no receiver is told that a side button lost its
+      // job, whatever a save still under way computes.
+      .flagByte = closing ? uint8_t{0} : static_cast<uint8_t>(assignments_.flagByte.load() & 0xFF),
       .buttonOrder = assignments_.buttonOrder.load(),
-      .shuttingDown = shuttingDown_.load() != kRunning,
+      .shuttingDown = closing,
   };
 }
 

@@ -4,7 +4,8 @@
 # sequence before the handler returns. Every interface plays a family 4 receiver (stand-in hid.dll).
 source "$(dirname "$0")/lib.sh"
 work=$(mktemp -d)
-trap 'cleanup; rm -rf "$work"' EXIT
+crash_key='HKCU\Software\Wine\WineDbg'
+trap 'cleanup; wine reg delete "$crash_key" /v ShowCrashDialog /f >/dev/null 2>&1 </dev/null; rm -rf "$work"' EXIT
 
 cp "$PROGRAM" "$work/"
 cp "$(dirname "$PROGRAM")/tests/win32/standin/hid.dll" "$work/"
@@ -51,4 +52,19 @@ start_resident_copy
 : >"$transcript"
 probe end-session "$WINDOW_TITLE" || fail "the window did not answer the end of the session"
 [ "$(resets)" = "$interfaces" ] || fail "the end of the session reset $(resets) of $interfaces: $(tr '\n' ';' < "$transcript")"
+
+# A crash in any thread: the receivers are restored before the process dies. (Wine's crash
+# dialog would wait for a click; it is turned off for this.)
+wait_until 15 ended "$FIRST_PID" || fail "the copy did not end after the session"
+wine reg add "$crash_key" /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 </dev/null
+cp "$(dirname "$1")/tests/win32/hook_library_crash.dll" "$work/QxHOOK.DLL"
+: >"$transcript"
+start_program
+wait_until 30 ended "$LAST_PID" || fail "the crashing program did not end"
+[ "$(resets)" = "$interfaces" ] || fail "the crash restored $(resets) of $interfaces: $(tr '\n' ';' < "$transcript")"
+last_reassigned=$(grep -n 'send-feature 00 07 02 [1-9]' "$transcript" | tail -1 | cut -d: -f1)
+last_reset=$(grep -n 'send-feature 00 07 01 \[9\]' "$transcript" | tail -1 | cut -d: -f1)
+[ -z "$last_reassigned" ] || [ "$last_reassigned" -lt "$last_reset" ] ||
+  fail "a receiver was told of reassigned buttons after the restore: $(tr '\n' ';' < "$transcript")"
+rm -f "$work/QxHOOK.DLL"
 echo PASS

@@ -195,11 +195,12 @@ TEST_F(ReceiverLinkTest, TwoQuickPassesLeaveTheLaterSettings) {
   EXPECT_EQ(queued.Started(), 6);
   queued.RunNewestFirst();
 
-  const Transcript four08 = Family4(0x01, 0x08);
-  const Transcript five08Closing = Family5Apply(0x08, 0);
+  // The later settings: order 4, and closing, which reassigns no side button whatever the byte.
+  const Transcript fourClosing = Family4(0x01, 0x00);
+  const Transcript fiveClosing = Family5Apply(0x00, 0);
   const Transcript six4 = Family6(144, 197);
-  EXPECT_EQ(four.Calls(), Concat({four08, four08}));
-  EXPECT_EQ(five.Calls(), Concat({five08Closing, five08Closing}));
+  EXPECT_EQ(four.Calls(), Concat({fourClosing, fourClosing}));
+  EXPECT_EQ(five.Calls(), Concat({fiveClosing, fiveClosing}));
   EXPECT_EQ(six.Calls(), Concat({six4, six4}));
   EXPECT_TRUE(LockIsFree());
 }
@@ -257,6 +258,20 @@ TEST_F(ReceiverLinkTest, CloseMovesOnlyARunningProgramToClosing) {
     link.RunCloseSequence(assignments, shuttingDown, [] {});
     EXPECT_EQ(shuttingDown, c.after) << "before " << c.before;
   }
+}
+
+// A save that runs while the program closes (or after a crash) recomputes the flag byte; the
+// receivers still hear none of it.
+TEST_F(ReceiverLinkTest, APushWhileClosingSendsNothingReassigned) {
+  ReceiverSimulator& four = machine.Add(Path(4), ReceiverOfFamily(4));
+  assignments.flagByte = 0x18;
+  shuttingDown = 1;
+  link.PushSettingsToReceivers();
+  EXPECT_EQ(four.Calls(), Family4(0x01, 0x00));
+  shuttingDown = 0;
+  four.ClearTranscript();
+  link.PushSettingsToReceivers();
+  EXPECT_EQ(four.Calls(), Family4(0x01, 0x18));
 }
 
 TEST_F(ReceiverLinkTest, InterfacesThatCannotBeOpenedAreSkipped) {
