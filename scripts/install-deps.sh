@@ -9,6 +9,7 @@ packages=(
   wine wine64 fonts-wine fonts-liberation2
   xvfb xauth xdotool x11-utils imagemagick xclip xcompmgr
   clang libclang-rt-14-dev valgrind
+  nsis
 )
 
 missing=()
