@@ -7,18 +7,11 @@ work=$(mktemp -d)
 holder_pid=""
 trap 'cleanup; [ -n "$holder_pid" ] && kill "$holder_pid" 2>/dev/null; rm -rf "$work"' EXIT
 
-# A copy of the program beside the stand-in hid.dll, every interface a slow family 4 receiver.
-cp "$PROGRAM" "$work/"
-cp "$(dirname "$PROGRAM")/tests/win32/standin/hid.dll" "$work/"
-PROGRAM="$work/$(basename "$PROGRAM")"
-transcript="$work/transcript.txt"
-export WINEDLLOVERRIDES="mscoree,mshtml=;hid=n"
-# Slow enough that the close sequence (12 requests, over 7 s) outlasts the wait for the other
-# threads and the window's own end, and stays within the bound after which the program ends
-# without it (8 s).
-export CORVAN_STANDIN_FAMILY=4 CORVAN_STANDIN_DELAY_MS=600
-CORVAN_STANDIN_TRANSCRIPT=$(winepath -w "$transcript" 2>/dev/null)
-export CORVAN_STANDIN_TRANSCRIPT
+# Every interface a slow family 4 receiver: slow enough that the close sequence (12 requests,
+# over 7 s) outlasts the wait for the other threads and the window's own end, and stays within
+# the bound after which the program ends without it (8 s).
+use_standin_receivers "$work" 4
+export CORVAN_STANDIN_DELAY_MS=600
 
 # Family 4: apply enables the remapping ("01 01"), the reset disables it ("01" alone).
 resets() { grep -c 'send-feature 00 07 01 \[9\]' "$transcript" 2>/dev/null; }

@@ -74,6 +74,18 @@ start_resident_copy() {
   wait_until 15 window_visible || fail "the main window never appeared"
 }
 
+# From here on the program runs from a copy in the folder, beside the stand-in hid.dll: every HID
+# interface plays a receiver of the family, and each request it hears lands in $transcript.
+use_standin_receivers() {  # folder family
+  cp "$PROGRAM" "$1/"
+  cp "$(dirname "$PROGRAM")/tests/win32/standin/hid.dll" "$1/"
+  PROGRAM="$1/$(basename "$PROGRAM")"
+  transcript="$1/transcript.txt"
+  export WINEDLLOVERRIDES="mscoree,mshtml=;hid=n" CORVAN_STANDIN_FAMILY=$2
+  CORVAN_STANDIN_TRANSCRIPT=$(winepath -w "$transcript" 2>/dev/null)
+  export CORVAN_STANDIN_TRANSCRIPT
+}
+
 # Succeeds while a window whose line in `xwininfo -root -children` holds the text (a size and
 # place such as " 300x224+802+") is on the screen.
 window_on_screen() {

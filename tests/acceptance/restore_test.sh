@@ -7,13 +7,7 @@ work=$(mktemp -d)
 crash_key='HKCU\Software\Wine\WineDbg'
 trap 'cleanup; wine reg delete "$crash_key" /v ShowCrashDialog /f >/dev/null 2>&1 </dev/null; rm -rf "$work"' EXIT
 
-cp "$PROGRAM" "$work/"
-cp "$(dirname "$PROGRAM")/tests/win32/standin/hid.dll" "$work/"
-PROGRAM="$work/$(basename "$PROGRAM")"
-transcript="$work/transcript.txt"
-export WINEDLLOVERRIDES="mscoree,mshtml=;hid=n" CORVAN_STANDIN_FAMILY=4
-CORVAN_STANDIN_TRANSCRIPT=$(winepath -w "$transcript" 2>/dev/null)
-export CORVAN_STANDIN_TRANSCRIPT
+use_standin_receivers "$work" 4
 
 count() { grep -c -- "$1" "$transcript" 2>/dev/null || true; }
 opens() { count '^open'; }
