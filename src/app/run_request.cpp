@@ -1,6 +1,5 @@
 #include "app/run_request.h"
 
-
 #include "config/function_names.h"
 
 namespace corvan {

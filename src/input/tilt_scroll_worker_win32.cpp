@@ -1,5 +1,6 @@
 #include "input/tilt_scroll_worker_win32.h"
 
+#include "input/tilt_rules.h"
 #include "input/tilt_worker.h"
 #include "platform/window_inspector_win32.h"
 
@@ -33,8 +34,7 @@ HWND FocusOfForegroundThread(HWND foreground) {
   return focus;
 }
 
-}  // namespace
-
+// The foreground, the pointer, the window under it and the keyboard focus, as they are now.
 TiltScene ReadTiltScene(int32_t direction) {
   TiltScene scene;
   scene.direction = direction;
@@ -55,35 +55,12 @@ void RunTiltStep(int32_t direction) {
   }
 }
 
-// Never waits: the thread holds copies of its handles and references to process-wide counts only.
-TiltScrollWorker::~TiltScrollWorker() { Stop(0); }
+}  // namespace
 
-bool TiltScrollWorker::Start(HANDLE tiltEvent) {
-  if (thread_ || !tiltEvent) return false;
-  tiltEvent_ = tiltEvent;
-  stopEvent_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  if (!stopEvent_) return false;
-  thread_ = CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
-  return thread_ != nullptr;
-}
-
-bool TiltScrollWorker::Stop(DWORD boundMs) {
-  if (stopEvent_) SetEvent(stopEvent_);
-  if (thread_) {
-    if (WaitForSingleObject(thread_, boundMs) != WAIT_OBJECT_0) return false;
-    CloseHandle(thread_);
-    thread_ = nullptr;
-  }
-  if (stopEvent_) CloseHandle(stopEvent_);
-  stopEvent_ = nullptr;
-  return true;
-}
-
-DWORD WINAPI TiltScrollWorker::ThreadMain(LPVOID param) {
-  auto* self = static_cast<TiltScrollWorker*>(param);
-  EventWaiter waiter(self->tiltEvent_, self->stopEvent_);
-  RunTiltWorker(waiter, self->accumulator_, self->shuttingDown_, RunTiltStep);
-  return 0;
+void RunTiltScrollWorker(HANDLE tiltEvent, HANDLE stopEvent, std::atomic<int32_t>& accumulator,
+                         const std::atomic<int32_t>& shuttingDown) {
+  EventWaiter waiter(tiltEvent, stopEvent);
+  RunTiltWorker(waiter, accumulator, shuttingDown, RunTiltStep);
 }
 
 }  // namespace corvan

@@ -52,8 +52,7 @@ BackgroundThreads::BackgroundThreads(ProgramState& state)
     : state_(state),
       stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       followerWake_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
-      closeRequest_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
-      tiltWorker_(state.tiltAccumulator, state.shuttingDown) {}
+      closeRequest_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
 BackgroundThreads::~BackgroundThreads() {
   Stop(0);
@@ -83,7 +82,12 @@ void BackgroundThreads::StartSingleInstanceListener(HANDLE singleInstanceEvent, 
   });
 }
 
-void BackgroundThreads::StartTiltWorker(HANDLE tiltEvent) { tiltWorker_.Start(tiltEvent); }
+void BackgroundThreads::StartTiltWorker(HANDLE tiltEvent) {
+  if (!tiltEvent || !stop_) return;
+  tiltWorker_.Start([state = &state_, tiltEvent, stop = stop_] {
+    RunTiltScrollWorker(tiltEvent, stop, state->tiltAccumulator, state->shuttingDown);
+  });
+}
 
 void BackgroundThreads::StartCloseWatcher(std::shared_ptr<ReceiverConnection> receivers, HANDLE closeEvent,
                                           HWND window) {
@@ -114,7 +118,7 @@ bool BackgroundThreads::Stop(DWORD boundMs) {
   // Each gets the whole bound: they were all released at once, so they end side by side.
   const bool followerEnded = follower_.Join(boundMs);
   const bool listenerEnded = listener_.Join(boundMs);
-  const bool tiltEnded = tiltWorker_.Stop(boundMs);
+  const bool tiltEnded = tiltWorker_.Join(boundMs);
   const bool watcherEnded = closeWatcher_.Join(boundMs);
   allEnded_ = followerEnded && listenerEnded && tiltEnded && watcherEnded;
   return allEnded_;

@@ -12,7 +12,7 @@
 
 namespace corvan {
 
-// Posted to the main window when the close watcher begins its sequence, and when it is over.
+// Posted to the main window when the close watcher begins its sequence.
 inline constexpr UINT kCloseStartedMessage = WM_APP + 2;
 
 // The main window's background threads, every one of them started here and ended here: the
@@ -55,7 +55,7 @@ class BackgroundThreads {
   OwnedThread follower_;
   OwnedThread listener_;
   OwnedThread closeWatcher_;
-  TiltScrollWorker tiltWorker_;
+  OwnedThread tiltWorker_;
   bool allEnded_ = false;
 };
 

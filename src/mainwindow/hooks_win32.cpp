@@ -8,8 +8,6 @@ namespace {
 
 // Hook callbacks carry no context; there is one set of hooks per process.
 SystemHooks* hooks = nullptr;
-MouseHookShared* hookShared = nullptr;
-HANDLE hookTiltEvent = nullptr;
 
 }  // namespace
 
@@ -19,16 +17,12 @@ SystemHooks::SystemHooks(ProgramState& state, BoardDlg& board, HANDLE tiltEvent)
       tiltEvent_(tiltEvent),
       shared_{board_.shownFlag(), state_.boardMode, state_.spotlightSize, state_.tiltAccumulator, eventsSeen_} {
   hooks = this;
-  hookShared = &shared_;
-  hookTiltEvent = tiltEvent_;
 }
 
 SystemHooks::~SystemHooks() {
   RemoveMouseHook();
   RemoveForegroundHook();
   hooks = nullptr;
-  hookShared = nullptr;
-  hookTiltEvent = nullptr;
 }
 
 void SystemHooks::InstallMouseHook() {
@@ -64,10 +58,10 @@ bool SystemHooks::WatchMouseHook() {
 }
 
 LRESULT CALLBACK SystemHooks::MouseHook(int code, WPARAM message, LPARAM event) {
-  if (!hookShared) return CallNextHookEx(nullptr, code, message, event);
+  if (!hooks) return CallNextHookEx(nullptr, code, message, event);
   const uint32_t mouseData = code == HC_ACTION ? reinterpret_cast<const MSLLHOOKSTRUCT*>(event)->mouseData : 0;
-  const MouseHookOutcome outcome = ApplyMouseHook({code, static_cast<uint32_t>(message), mouseData}, *hookShared);
-  if (outcome.pulseTilt && hookTiltEvent) PulseEvent(hookTiltEvent);
+  const MouseHookOutcome outcome = ApplyMouseHook({code, static_cast<uint32_t>(message), mouseData}, hooks->shared_);
+  if (outcome.pulseTilt && hooks->tiltEvent_) PulseEvent(hooks->tiltEvent_);
   switch (outcome.verdict) {
     case HookVerdict::ReturnZero:
       return 0;

@@ -354,13 +354,9 @@ bool CCorvanAssistantDlg::OnCommand(WORD id, WORD notifyCode) {
       ShowFromTray();
       return true;
     case ID_TRAY_EXIT:
-      state_.assignments.flagByte = 0;
-      state_.shuttingDown = kClosing;
       if (events_.close) PulseEvent(events_.close);
       // The pulse reaches a watcher only while it waits, and there is none without the event.
-      if (!threads_.RequestClose() && receivers_) {
-        receivers_->link.RunCloseSequence(state_.assignments, state_.shuttingDown, [this] { OnCancel(); });
-      }
+      if (!BeginClose()) OnCancel();
       return true;
     default:
       return Dialog::OnCommand(id, notifyCode);
@@ -465,16 +461,18 @@ void CCorvanAssistantDlg::OnCancel() {
   EndDialog(IDCANCEL);
 }
 
+bool CCorvanAssistantDlg::BeginClose() {
+  state_.assignments.flagByte = 0;
+  state_.shuttingDown = kClosing;
+  if (threads_.RequestClose()) return true;
+  if (receivers_) receivers_->link.RunCloseSequence(state_.assignments, state_.shuttingDown, [] {});
+  return false;
+}
+
 void CCorvanAssistantDlg::OnSessionEnding() {
   // The user logs off or the system shuts down: the process may be ended as soon as this
   // returns, so the receivers are restored now, within the time the system allows.
-  state_.assignments.flagByte = 0;
-  state_.shuttingDown = kClosing;
-  if (threads_.RequestClose()) {
-    threads_.WaitForCloseSequence(kSessionEndCloseMs);
-  } else if (receivers_) {
-    receivers_->link.RunCloseSequence(state_.assignments, state_.shuttingDown, [] {});
-  }
+  if (BeginClose()) threads_.WaitForCloseSequence(kSessionEndCloseMs);
 }
 
 void CCorvanAssistantDlg::OnCloseBoundPassed() {

@@ -143,6 +143,9 @@ class CCorvanAssistantDlg : public Dialog,
   void OnPickerWatch();
   void RunShowStep(ShowStep step);
 
+  // Neutral settings, closing, and the close sequence: on the close watcher when it runs (true),
+  // otherwise here, done by the time this returns (false).
+  bool BeginClose();
   void OnCloseBoundPassed();
   void OnSessionEnding();
 

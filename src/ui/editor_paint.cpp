@@ -133,13 +133,10 @@ void PaintCallouts(Canvas& canvas, const EditorPaintInput& input, EditorHotRegio
 
 EditorHotRegions PaintEditor(Canvas& canvas, const EditorPaintInput& input) {
   EditorHotRegions regions;
-  static const LocalisedTexts kEnglish;
-  EditorPaintInput withTexts = input;
-  if (!withTexts.texts) withTexts.texts = &kEnglish;
-  regions.defaultTipAnchor = withTexts.texts->editorHints[kHintDefault].anchor;
+  regions.defaultTipAnchor = input.texts->editorHints[kHintDefault].anchor;
   canvas.SetAntiAlias(true);
-  PaintEditorControls(canvas, withTexts, regions);
-  PaintCallouts(canvas, withTexts, regions);
+  PaintEditorControls(canvas, input, regions);
+  PaintCallouts(canvas, input, regions);
   return regions;
 }
 

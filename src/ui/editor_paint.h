@@ -14,7 +14,7 @@ namespace corvan {
 struct EditorPaintInput {
   const Catalogue* catalogue = nullptr;
   std::array<int32_t, 5> buttonSlots{};  // bt0 .. bt4
-  const LocalisedTexts* texts = nullptr;
+  const LocalisedTexts* texts = nullptr;  // required: the caption and the Default hint's anchor
   int32_t hoveredButton = -1;
   int32_t editedButton = -1;   // the slot the picker is open for
   int32_t hoveredDefault = -1;

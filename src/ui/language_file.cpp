@@ -7,15 +7,11 @@
 namespace corvan {
 namespace {
 
-constexpr int kLocalisedLabels = kLocalisableLabelCount;  // str0 .. str30 of "FUNCTION"
-
 std::wstring Key(int index) { return L"str" + std::to_wstring(index); }
 
 void ReplaceIfPresent(ProfileReader& reader, std::wstring_view section, int index, std::wstring& target) {
   std::wstring value = reader.Read(section, Key(index), kAbsentMarker);
-  if (value == kAbsentMarker) return;
-  if (value.size() > kProfileValueLength) value.resize(kProfileValueLength);
-  target = std::move(value);
+  if (value != kAbsentMarker) target = std::move(value);
 }
 
 // Windows-1252 for the bytes 0x80 to 0x9F; the rest as Latin-1.
@@ -73,7 +69,7 @@ void LoadLanguageFile(ProfileReader& reader, LocalisedTexts& texts) {
   ReplaceIfPresent(reader, L"BUTTON", 0, texts.defaultCaption);
   for (int i = 0; i < kEditorHintCount; ++i) ReplaceIfPresent(reader, L"TIP", i, texts.editorHints[static_cast<size_t>(i)].text);
   for (int i = 0; i < 4; ++i) ReplaceIfPresent(reader, L"MSG", i, texts.orderWords[static_cast<size_t>(i)]);
-  for (int i = 0; i < kLocalisedLabels; ++i) {
+  for (int i = 0; i < kLocalisableLabelCount; ++i) {
     ReplaceIfPresent(reader, L"FUNCTION", i, texts.functionLabels[static_cast<size_t>(i)]);
   }
   texts.orderLabels = BuildOrderLabels(texts.orderWords[1], texts.orderWords[2], texts.orderWords[3]);

@@ -26,7 +26,7 @@ RoundedRect Rounded(float left, float top, float right, float bottom, float corn
 
 void DrawCentredIcon(Canvas& canvas, ImageLoader& images, int id, float rowTop) {
   if (id == 0) return;
-  if (const std::optional<ArgbImage> icon = images.Load(id)) {
+  if (const ArgbImage* icon = images.Load(id)) {
     canvas.DrawImage(*icon, PointF{kIconX, rowTop + (kPickerRowHeight - F(icon->height())) / 2});
   }
 }
@@ -67,8 +67,8 @@ void PaintPicker(Canvas& canvas, const PickerPaintState& state, ImageLoader& ima
     canvas.Fill(SolidBrush{alpha | kShadowColour}, Rounded(F(k), F(k), w - 1 - F(k), h - 1 - F(k), F(7 - k)));
   }
   canvas.Clip(Rounded(4, 4, w - 5, h - 5, 3), ClipMode::Replace);
-  if (const std::optional<ArgbImage> texture = images.Load(kPickerTextureImage)) {
-    canvas.Fill(TextureBrush{&*texture, {0, 0}}, RectF{0, 0, w, h});
+  if (const ArgbImage* texture = images.Load(kPickerTextureImage)) {
+    canvas.Fill(TextureBrush{texture, {0, 0}}, RectF{0, 0, w, h});
   }
   canvas.Fill(SolidBrush{kFieldColour}, RectF{kIconColumn, 0, w - 32, h});
 

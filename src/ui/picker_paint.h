@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 #include "ui/argb_image.h"
 #include "ui/canvas.h"
@@ -11,11 +10,12 @@ namespace corvan {
 
 inline constexpr int kPickerTextureImage = 148;
 
-// Decodes an image resource when a paint needs it; the paint lets it go right after.
+// The image resources a paint draws. The image stays valid until the paint ends; null for one
+// that does not load.
 class ImageLoader {
  public:
   virtual ~ImageLoader() = default;
-  virtual std::optional<ArgbImage> Load(int id) = 0;
+  virtual const ArgbImage* Load(int id) = 0;
 };
 
 struct PickerPaintState {

@@ -12,11 +12,6 @@ namespace {
 constexpr DWORD kAnimationStepMs = 10;
 constexpr DWORD kAnimationEndWaitMs = 2000;
 
-class ResourceImages final : public ImageLoader {
- public:
-  std::optional<ArgbImage> Load(int id) override { return LoadPngResource(id); }
-};
-
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 MONITORINFO MonitorUnderPointer() {
@@ -70,7 +65,14 @@ void QxItemList::ShowAt(Point screen, PickerMode mode) {
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
+const ArgbImage* QxItemList::DecodedImages::Load(int id) {
+  auto found = images_.find(id);
+  if (found == images_.end()) found = images_.emplace(id, LoadPngResource(id)).first;
+  return found->second ? &*found->second : nullptr;
+}
+
 void QxItemList::ClosePicker() {
+  images_.Clear();
   if (cursorRaised_) {
     ShowCursor(FALSE);
     cursorRaised_ = false;
@@ -198,11 +200,10 @@ bool QxItemList::OnPaint() {
   if (surface_.Prepare(client.right + 1, client.bottom + 1)) {
     {
       GdiplusCanvas canvas(surface_.bits(), surface_.width(), surface_.height(), surface_.strideBytes());
-      ResourceImages images;
       PaintPicker(canvas,
                   {&visible_, full_.empty(), scroll_.firstRow(), scroll_.offset(), hovered_, groupMarkerImage_,
                    surface_.width(), surface_.height()},
-                  images);
+                  images_);
       canvas.Flush();
     }
     PresentLayered(hwnd(), surface_, static_cast<uint8_t>(opacity_.load()));

@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <atomic>
+#include <map>
+#include <optional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "resource_ids.h"
 #include "ui/layered_win32.h"
 #include "ui/picker.h"
+#include "ui/picker_paint.h"
 
 namespace corvan {
 
@@ -79,6 +82,18 @@ class QxItemList : public Dialog {
   PickerScroll scroll_;
   LayeredSurface surface_;
   std::atomic<int> paints_{0};
+
+  // The texture and icons, decoded at the first paint of an opening and let go at the close: a
+  // sliding list repaints a hundred times a second.
+  class DecodedImages final : public ImageLoader {
+   public:
+    const ArgbImage* Load(int id) override;
+    void Clear() { images_.clear(); }
+
+   private:
+    std::map<int, std::optional<ArgbImage>> images_;
+  };
+  DecodedImages images_;
 
   // The animation thread steps the scroll every 10 ms while it moves and otherwise waits.
   HANDLE animationThread_ = nullptr;

@@ -37,9 +37,12 @@ std::vector<Text> CalloutTexts(const RecordingCanvas& canvas) {
   return texts;
 }
 
+const LocalisedTexts kEnglish;
+
 EditorPaintInput Input(int32_t bt3, int32_t bt4) {
   EditorPaintInput input;
   input.catalogue = &kCatalogue;
+  input.texts = &kEnglish;
   input.buttonSlots = {0, 0, 0, bt3, bt4};
   return input;
 }

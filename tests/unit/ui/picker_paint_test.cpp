@@ -17,13 +17,16 @@ class FakeImages : public ImageLoader {
  public:
   std::vector<int> loaded;
   std::vector<int> missing;
-  std::optional<ArgbImage> Load(int id) override {
+  const ArgbImage* Load(int id) override {
     loaded.push_back(id);
     for (int m : missing) {
-      if (m == id) return std::nullopt;
+      if (m == id) return nullptr;
     }
-    return ArgbImage(20, 20);
+    return &image_;
   }
+
+ private:
+  ArgbImage image_{20, 20};
 };
 
 std::vector<std::string> Lines(const RecordingCanvas& canvas) {
