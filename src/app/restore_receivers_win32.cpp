@@ -5,7 +5,7 @@
 #include <atomic>
 #include <mutex>
 
-#include "app/named_events.h"
+#include "app/close_running_copy_win32.h"
 #include "config/assignments.h"
 #include "config/shutting_down.h"
 #include "device/receiver_link.h"
@@ -14,8 +14,6 @@
 namespace corvan {
 namespace {
 
-// A running copy's close sequence takes well under a second; a stuck one is not waited for.
-constexpr DWORD kRunningCopyEndWaitMs = 10000;
 // A crashed process may hold locks the restore needs (the heap's among them): it gets this long.
 constexpr DWORD kCrashRestoreWaitMs = 2000;
 
@@ -60,20 +58,7 @@ void RestoreReceiversOnCrash(Assignments& assignments, std::atomic<int32_t>& shu
 }
 
 void CloseRunningCopyAndRestoreReceivers() {
-  HANDLE running = nullptr;
-  if (HWND window = FindWindowW(L"#32770", kMainWindowTitle)) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    running = OpenProcess(SYNCHRONIZE, FALSE, process);
-  }
-  if (HANDLE close = OpenEventW(EVENT_MODIFY_STATE, FALSE, kCloseEventName)) {
-    PulseEvent(close);
-    CloseHandle(close);
-  }
-  if (running) {
-    WaitForSingleObject(running, kRunningCopyEndWaitMs);
-    CloseHandle(running);
-  }
+  CloseRunningCopyAndWait();
   RestoreReceiversNow();
 }
 

@@ -6,6 +6,7 @@
 #include <gdiplus.h>
 
 #include "app/close_event_security_win32.h"
+#include "app/close_running_copy_win32.h"
 #include "app/named_events.h"
 #include "app/restore_receivers_win32.h"
 #include "app/run_request_win32.h"
@@ -58,7 +59,7 @@ void Win32Startup::StartGdiplus() {
 
 std::wstring Win32Startup::CommandLine() { return GetCommandLineW(); }
 
-void Win32Startup::AskRunningCopyToClose() { PulseExisting(kCloseEventName); }
+void Win32Startup::AskRunningCopyToClose() { CloseRunningCopyAndWait(); }
 
 void Win32Startup::PrintDiagnosis() {
   ConsoleOutput console;

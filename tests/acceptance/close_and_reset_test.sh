@@ -27,6 +27,9 @@ wait_until 10 ended "$FIRST_PID" || fail "/reset /close did not close the runnin
 start_resident_copy /reset
 wait_until 10 reg_value bt4 || fail "the first save after a reset wrote nothing"
 [ "$(reg_value bt3)" = "0x0" ] || fail "bt3 was not reset"
+# /close returns once the copy has ended, so that what comes next (an installer replacing the
+# file, a new copy) finds the executable and the events free.
 run_program /close
+probe event-exists zxmouseeventtouch && fail "/close returned while the copy still ran"
 wait_until 10 ended "$FIRST_PID" || fail "/close did not end the running copy"
 echo PASS
