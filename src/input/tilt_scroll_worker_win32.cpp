@@ -1,24 +1,13 @@
 #include "input/tilt_scroll_worker_win32.h"
 
+#include <windows.h>
+
 #include "input/tilt_rules.h"
 #include "input/tilt_worker.h"
 #include "platform/window_inspector_win32.h"
 
 namespace corvan {
 namespace {
-
-class EventWaiter final : public TiltWaiter {
- public:
-  EventWaiter(HANDLE tiltEvent, HANDLE stopEvent) : events_{tiltEvent, stopEvent} {}
-  bool WaitForTilt() override {
-    // The tilt event is only ever pulsed; the stop event stays set, so a stop that comes while a
-    // step runs is not lost the way a pulse would be.
-    return WaitForMultipleObjects(2, events_, FALSE, INFINITE) == WAIT_OBJECT_0;
-  }
-
- private:
-  HANDLE events_[2];
-};
 
 HWND FocusOfForegroundThread(HWND foreground) {
   GUITHREADINFO info{};
@@ -57,10 +46,8 @@ void RunTiltStep(int32_t direction) {
 
 }  // namespace
 
-void RunTiltScrollWorker(HANDLE tiltEvent, HANDLE stopEvent, std::atomic<int32_t>& accumulator,
-                         const std::atomic<int32_t>& shuttingDown) {
-  EventWaiter waiter(tiltEvent, stopEvent);
-  RunTiltWorker(waiter, accumulator, shuttingDown, RunTiltStep);
+void RunTiltScrollStep(std::atomic<int32_t>& accumulator, const std::atomic<int32_t>& shuttingDown) {
+  OnTiltWake(accumulator, shuttingDown, RunTiltStep);
 }
 
 }  // namespace corvan

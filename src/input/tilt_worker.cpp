@@ -7,13 +7,10 @@ int32_t TakeTiltDirection(std::atomic<int32_t>& accumulator) {
   return steps > 0 ? 1 : (steps < 0 ? -1 : 0);
 }
 
-void RunTiltWorker(TiltWaiter& waiter, std::atomic<int32_t>& accumulator, const std::atomic<int32_t>& shuttingDown,
-                   const std::function<void(int32_t direction)>& step) {
-  while (shuttingDown == 0) {
-    if (!waiter.WaitForTilt()) return;
-    if (shuttingDown != 0) return;
-    if (const int32_t direction = TakeTiltDirection(accumulator)) step(direction);
-  }
+void OnTiltWake(std::atomic<int32_t>& accumulator, const std::atomic<int32_t>& shuttingDown,
+                const std::function<void(int32_t direction)>& step) {
+  if (shuttingDown != 0) return;
+  if (const int32_t direction = TakeTiltDirection(accumulator)) step(direction);
 }
 
 }  // namespace corvan

@@ -1,5 +1,7 @@
 #include "mainwindow/background_threads_win32.h"
 
+#include <atomic>
+
 #include "mainwindow/main_window_win32.h"
 
 namespace corvan {
@@ -8,67 +10,71 @@ namespace {
 constexpr DWORD kFollowerPeriodMs = 30;
 constexpr int kOverlayBelowPointer = 50;
 
-void FollowPointer(ProgramState& state, HWND overlay, HANDLE wake, HANDLE stop) {
-  const HANDLE wakeOrStop[] = {wake, stop};
-  while (state.shuttingDown == kRunning) {
-    if (state.animationFrame >= kOverlayHiddenFrame) {
-      if (overlay && IsWindowVisible(overlay)) ShowWindow(overlay, SW_HIDE);
-      // Nothing to animate: sleep until a gesture resets the frame counter.
-      if (WaitForMultipleObjects(2, wakeOrStop, FALSE, INFINITE) != WAIT_OBJECT_0) return;
-      continue;
+// Keeps the overlay below the pointer, one frame per period, while the animation counter runs;
+// then hides it and asks for nothing until a gesture resets the counter.
+class PointerFollower {
+ public:
+  PointerFollower(ProgramState& state, HWND overlay) : state_(state), overlay_(overlay) {}
+
+  void Step() {
+    if (state_.shuttingDown != kRunning) return;
+    if (state_.animationFrame >= kOverlayHiddenFrame) {
+      if (overlay_ && IsWindowVisible(overlay_)) ShowWindow(overlay_, SW_HIDE);
+      frameDue_ = false;
+      return;
     }
     POINT cursor{};
     GetCursorPos(&cursor);
-    if (overlay) {
-      SetWindowPos(overlay, HWND_TOPMOST, cursor.x, cursor.y + kOverlayBelowPointer, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-      if (!IsWindowVisible(overlay)) ShowWindow(overlay, SW_SHOWNOACTIVATE);
+    if (overlay_) {
+      SetWindowPos(overlay_, HWND_TOPMOST, cursor.x, cursor.y + kOverlayBelowPointer, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+      if (!IsWindowVisible(overlay_)) ShowWindow(overlay_, SW_SHOWNOACTIVATE);
     }
-    ++state.animationFrame;
-    if (overlay) {
-      InvalidateRect(overlay, nullptr, FALSE);
-      UpdateWindow(overlay);
+    ++state_.animationFrame;
+    if (overlay_) {
+      InvalidateRect(overlay_, nullptr, FALSE);
+      UpdateWindow(overlay_);
     }
-    if (WaitForSingleObject(stop, kFollowerPeriodMs) == WAIT_OBJECT_0) return;
+    // The frame after the last one hides the overlay, a period later like every other frame.
+    frameDue_ = true;
+    nextFrameAt_ = GetTickCount64() + kFollowerPeriodMs;
   }
-}
 
-void ListenForLaterCopies(std::atomic<int32_t>& shuttingDown, HANDLE singleInstance, HANDLE stop, HWND window) {
-  const HANDLE releasedOrStop[] = {singleInstance, stop};
-  for (;;) {
-    const DWORD woken = WaitForMultipleObjects(2, releasedOrStop, FALSE, INFINITE);
-    // A failed wait (no event, or one this copy may not wait on) says nothing about closing.
-    if (woken != WAIT_OBJECT_0 && woken != WAIT_OBJECT_0 + 1) return;
-    if (woken == WAIT_OBJECT_0 + 1 || shuttingDown != kRunning) break;
-    // The show sequence runs on the window's own thread, so this thread is back waiting at once
-    // and a later copy's pulse is never missed.
-    PostMessageW(window, kWakeFromSecondCopyMessage, 0, 0);
+  DWORD UntilNextFrame() const {
+    if (!frameDue_ || state_.shuttingDown != kRunning) return INFINITE;
+    const ULONGLONG now = GetTickCount64();
+    return now >= nextFrameAt_ ? 0 : static_cast<DWORD>(nextFrameAt_ - now);
   }
-  shuttingDown = kListenerEnded;
-}
+
+ private:
+  ProgramState& state_;
+  HWND overlay_;
+  bool frameDue_ = false;
+  ULONGLONG nextFrameAt_ = 0;
+};
 
 }  // namespace
 
 BackgroundThreads::BackgroundThreads(ProgramState& state)
     : state_(state),
-      stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       followerWake_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
-      closeRequest_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+      closeRequest_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      closeFinished_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
 BackgroundThreads::~BackgroundThreads() {
   Stop(0);
-  // Handles a thread may still wait on stay open: a closed handle's number can be reused.
-  if (!allEnded_) return;
-  for (HANDLE event : {stop_, followerWake_, closeRequest_}) {
+  // Handles the thread may still wait on stay open: a closed handle's number can be reused.
+  if (!ended_) return;
+  for (HANDLE event : {followerWake_, closeRequest_, closeFinished_}) {
     if (event) CloseHandle(event);
   }
 }
 
 void BackgroundThreads::StartCursorFollower(HWND overlay) {
   state_.animationFrame = kOverlayHiddenFrame;
-  if (!followerWake_ || !stop_) return;
-  follower_.Start([state = &state_, overlay, wake = followerWake_, stop = stop_] {
-    FollowPointer(*state, overlay, wake, stop);
-  });
+  if (!followerWake_) return;
+  auto follower = std::make_shared<PointerFollower>(state_, overlay);
+  waiters_.SetTimer([follower] { return follower->UntilNextFrame(); }, [follower] { follower->Step(); });
+  waiters_.Add(followerWake_, [follower] { follower->Step(); });
 }
 
 void BackgroundThreads::WakeCursorFollower() {
@@ -76,52 +82,56 @@ void BackgroundThreads::WakeCursorFollower() {
 }
 
 void BackgroundThreads::StartSingleInstanceListener(HANDLE singleInstanceEvent, HWND window) {
-  if (!stop_) return;
-  listener_.Start([shuttingDown = &state_.shuttingDown, singleInstanceEvent, stop = stop_, window] {
-    ListenForLaterCopies(*shuttingDown, singleInstanceEvent, stop, window);
+  // An event this copy cannot wait on says nothing about closing: no listener, the flag alone.
+  if (!singleInstanceEvent || WaitForSingleObject(singleInstanceEvent, 0) == WAIT_FAILED) return;
+  listenerStarted_ = waiters_.Add(singleInstanceEvent, [shuttingDown = &state_.shuttingDown, window] {
+    if (*shuttingDown != kRunning) {
+      *shuttingDown = kListenerEnded;
+      return;
+    }
+    // The show sequence runs on the window's own thread, so the waiter is back at once and a
+    // later copy's pulse is never missed.
+    PostMessageW(window, kWakeFromSecondCopyMessage, 0, 0);
   });
 }
 
 void BackgroundThreads::StartTiltWorker(HANDLE tiltEvent) {
-  if (!tiltEvent || !stop_) return;
-  tiltWorker_.Start([state = &state_, tiltEvent, stop = stop_] {
-    RunTiltScrollWorker(tiltEvent, stop, state->tiltAccumulator, state->shuttingDown);
+  waiters_.Add(tiltEvent, [state = &state_] {
+    RunTiltScrollStep(state->tiltAccumulator, state->shuttingDown);
   });
 }
 
 void BackgroundThreads::StartCloseWatcher(std::shared_ptr<ReceiverConnection> receivers, HANDLE closeEvent,
                                           HWND window) {
-  if (!receivers || !closeRequest_ || !stop_) return;
-  closeWatcher_.Start([state = &state_, receivers, closeEvent, request = closeRequest_, stop = stop_, window,
-                       finished = closeFinished_] {
-    // Without a close event (the name was taken) only the program's own Exit can close it.
-    const HANDLE withEvent[] = {stop, request, closeEvent};
-    const DWORD count = closeEvent ? 3 : 2;
-    const DWORD woken = WaitForMultipleObjects(count, withEvent, FALSE, INFINITE);
-    if (woken == WAIT_OBJECT_0 || woken >= WAIT_OBJECT_0 + count) return;
+  if (!receivers || !closeRequest_ || !closeFinished_) return;
+  auto begun = std::make_shared<std::atomic<bool>>(false);
+  auto close = [state = &state_, receivers, window, begun, finished = closeFinished_] {
+    if (begun->exchange(true)) return;
     PostMessageW(window, kCloseStartedMessage, 0, 0);
     receivers->link.RunCloseSequence(state->assignments, state->shuttingDown, [&] {
-      *finished = true;
+      SetEvent(finished);
       PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
     });
-  });
+  };
+  closeWatcherStarted_ = waiters_.Add(closeRequest_, close);
+  // Without a close event (the name was taken) only the program's own Exit can close it.
+  if (closeEvent) waiters_.Add(closeEvent, close);
 }
 
 bool BackgroundThreads::RequestClose() {
-  if (!closeWatcher_.started() || !closeRequest_) return false;
+  if (!closeWatcherStarted_) return false;
   SetEvent(closeRequest_);
   return true;
 }
 
+bool BackgroundThreads::WaitForCloseSequence(DWORD boundMs) {
+  return !closeWatcherStarted_ || WaitForSingleObject(closeFinished_, boundMs) == WAIT_OBJECT_0;
+}
+
 bool BackgroundThreads::Stop(DWORD boundMs) {
-  if (stop_) SetEvent(stop_);
-  // Each gets the whole bound: they were all released at once, so they end side by side.
-  const bool followerEnded = follower_.Join(boundMs);
-  const bool listenerEnded = listener_.Join(boundMs);
-  const bool tiltEnded = tiltWorker_.Join(boundMs);
-  const bool watcherEnded = closeWatcher_.Join(boundMs);
-  allEnded_ = followerEnded && listenerEnded && tiltEnded && watcherEnded;
-  return allEnded_;
+  ended_ = waiters_.Stop(boundMs);
+  if (ended_ && listenerStarted_) state_.shuttingDown = kListenerEnded;
+  return ended_;
 }
 
 }  // namespace corvan

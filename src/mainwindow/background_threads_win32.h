@@ -2,22 +2,23 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <memory>
 
 #include "input/tilt_scroll_worker_win32.h"
 #include "mainwindow/program_state.h"
 #include "mainwindow/receiver_connection_win32.h"
-#include "platform/owned_thread_win32.h"
+#include "platform/wait_thread_win32.h"
 
 namespace corvan {
 
 // Posted to the main window when the close watcher begins its sequence.
 inline constexpr UINT kCloseStartedMessage = WM_APP + 2;
 
-// The main window's background threads, every one of them started here and ended here: the
-// cursor overlay follower, the single-instance listener, the tilt worker and the close watcher.
-// Each blocks while it has nothing to do.
+// The main window's background waiters, started here and ended here: the cursor overlay
+// follower, the single-instance listener, the tilt worker and the close watcher. They share one
+// thread, which blocks while none of them has anything to do: a thread costs its stack all day,
+// and each of these works for a moment now and then. The close sequence runs on it too; by then
+// nothing else matters.
 class BackgroundThreads {
  public:
   explicit BackgroundThreads(ProgramState& state);
@@ -39,24 +40,22 @@ class BackgroundThreads {
   // when no watcher runs to do it.
   bool RequestClose();
   // Waits for the close watcher to finish its sequence; true when it has, within the bound.
-  bool WaitForCloseSequence(DWORD boundMs) { return closeWatcher_.Join(boundMs); }
+  bool WaitForCloseSequence(DWORD boundMs);
   // The close sequence is over, or there is no watcher that could still be in it.
-  bool closeSequenceFinished() const { return *closeFinished_ || !closeWatcher_.started(); }
+  bool closeSequenceFinished() const { return !closeWatcherStarted_ || WaitForSingleObject(closeFinished_, 0) == WAIT_OBJECT_0; }
 
   // Releases every thread and waits for each within the bound. True when all have ended.
   bool Stop(DWORD boundMs);
 
  private:
   ProgramState& state_;
-  HANDLE stop_;           // manual reset: set once, at Stop
   HANDLE followerWake_;   // auto reset
   HANDLE closeRequest_;   // manual reset
-  std::shared_ptr<std::atomic<bool>> closeFinished_ = std::make_shared<std::atomic<bool>>(false);
-  OwnedThread follower_;
-  OwnedThread listener_;
-  OwnedThread closeWatcher_;
-  OwnedThread tiltWorker_;
-  bool allEnded_ = false;
+  HANDLE closeFinished_;  // manual reset
+  bool closeWatcherStarted_ = false;
+  bool listenerStarted_ = false;
+  WaitThread waiters_;
+  bool ended_ = false;
 };
 
 }  // namespace corvan

@@ -258,6 +258,10 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
     OnRawInput(reinterpret_cast<HRAWINPUT>(lParam));
     return std::nullopt;
   }
+  if (message == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW)) {
+    skin_.ReleaseWhileHidden();
+    return std::nullopt;
+  }
   if (message == kPickerChoiceMessage) {
     Perform(routing_.OnPickerChoice(static_cast<int32_t>(wParam), static_cast<int32_t>(lParam)));
     return 0;

@@ -87,17 +87,4 @@ HRGN CreateRegionFromRects(const std::vector<RegionRect>& rects) {
   return ExtCreateRegion(nullptr, static_cast<DWORD>(bytes), data);
 }
 
-HBITMAP CreateBitmapFromImage(const ArgbImage& image) {
-  if (image.empty()) return nullptr;
-  const BITMAPINFO info = TopDown32(image.width(), image.height());
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) return nullptr;
-  for (int y = 0; y < image.height(); ++y) {
-    std::memcpy(static_cast<uint8_t*>(bits) + static_cast<size_t>(y) * image.width() * 4, image.Row(y),
-                static_cast<size_t>(image.width()) * 4);
-  }
-  return bitmap;
-}
-
 }  // namespace corvan

@@ -30,9 +30,10 @@ class LayeredSurface {
   int strideBytes() const { return width_ * 4; }
   uint8_t* bits() const { return static_cast<uint8_t*>(bits_); }
   ArgbView View() const { return {bits(), width_, height_, strideBytes()}; }
+  // Frees the bitmap; the next Prepare makes a new one.
+  void Release();
 
  private:
-  void Release();
 
   HDC dc_ = nullptr;
   HBITMAP bitmap_ = nullptr;
@@ -50,9 +51,5 @@ bool PresentLayered(HWND window, const LayeredSurface& surface, uint8_t constant
 // A window region made of the rectangles, as ExtCreateRegion takes them. The caller owns it (until
 // SetWindowRgn accepts it).
 HRGN CreateRegionFromRects(const std::vector<RegionRect>& rects);
-
-// A new 32-bit top-down DIB section holding a copy of the image (premultiplied, that is the image
-// composited over transparent black). The caller deletes it.
-HBITMAP CreateBitmapFromImage(const ArgbImage& image);
 
 }  // namespace corvan

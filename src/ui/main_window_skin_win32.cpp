@@ -1,5 +1,7 @@
 #include "ui/main_window_skin_win32.h"
 
+#include <cstring>
+
 #include "ui/gdiplus_canvas_win32.h"
 #include "ui/png_resource_win32.h"
 #include "resource_ids.h"
@@ -9,15 +11,9 @@ namespace corvan {
 
 static_assert(kProductPictureImage == IDB_PRODUCT_PICTURE);
 
-MainWindowSkin::~MainWindowSkin() {
-  if (pictureBitmap_) DeleteObject(pictureBitmap_);
-}
-
 bool MainWindowSkin::SetUp(HWND window) {
   picture_ = LoadPngResource(kProductPictureImage);
   if (!picture_) return false;
-  if (pictureBitmap_) DeleteObject(pictureBitmap_);
-  pictureBitmap_ = CreateBitmapFromImage(*picture_);
 
   // The picture is the whole window: a frame would shift the client area against it, and the
   // editor draws and hit-tests in client coordinates.
@@ -43,19 +39,24 @@ bool MainWindowSkin::SetUp(HWND window) {
   return true;
 }
 
-void MainWindowSkin::Compose(const std::function<void(Canvas&)>& drawOnTop) {
-  if (!picture_ || !surface_.Prepare(picture_->width(), picture_->height())) return;
-  if (HDC pictureDc = CreateCompatibleDC(surface_.dc())) {
-    HGDIOBJ previous = SelectObject(pictureDc, pictureBitmap_);
-    BitBlt(surface_.dc(), 0, 0, picture_->width(), picture_->height(), pictureDc, 0, 0, SRCCOPY);
-    SelectObject(pictureDc, previous);
-    DeleteDC(pictureDc);
+bool MainWindowSkin::Compose(const std::function<void(Canvas&)>& drawOnTop) {
+  if (!picture_) picture_ = LoadPngResource(kProductPictureImage);
+  if (!picture_ || !surface_.Prepare(picture_->width(), picture_->height())) return false;
+  // Both are premultiplied 32-bit rows, top row first.
+  const size_t rowBytes = static_cast<size_t>(picture_->width()) * 4;
+  for (int y = 0; y < picture_->height(); ++y) {
+    std::memcpy(surface_.bits() + static_cast<size_t>(y) * surface_.strideBytes(), picture_->Row(y), rowBytes);
   }
-  GdiFlush();
   if (drawOnTop) {
     GdiplusCanvas canvas(surface_.bits(), surface_.width(), surface_.height(), surface_.strideBytes());
     drawOnTop(canvas);
   }
+  return true;
+}
+
+void MainWindowSkin::ReleaseWhileHidden() {
+  picture_.reset();
+  surface_.Release();
 }
 
 void MainWindowSkin::Paint(HWND window, HICON icon, const std::function<void(Canvas&)>& drawOnTop) {
@@ -68,8 +69,7 @@ void MainWindowSkin::Paint(HWND window, HICON icon, const std::function<void(Can
     const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, icon);
-  } else {
-    Compose(drawOnTop);
+  } else if (Compose(drawOnTop)) {
     PresentLayered(window, surface_, 255);
   }
   EndPaint(window, &paint);

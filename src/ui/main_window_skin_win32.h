@@ -13,12 +13,12 @@ namespace corvan {
 
 inline constexpr int kProductPictureImage = 129;
 
-// The main window's skin: the product picture, loaded once with its GDI bitmap, gives the window
-// its shape, its size and its background.
+// The main window's skin: the product picture gives the window its shape, its size and its
+// background. The window spends its days hidden in the tray, so the picture and the surface it is
+// composed on exist only while it is shown: decoded again at the first paint after a show.
 class MainWindowSkin {
  public:
   MainWindowSkin() = default;
-  ~MainWindowSkin();
   MainWindowSkin(const MainWindowSkin&) = delete;
   MainWindowSkin& operator=(const MainWindowSkin&) = delete;
 
@@ -33,15 +33,14 @@ class MainWindowSkin {
   // the same off-screen surface, presented fully opaque.
   void Paint(HWND window, HICON icon, const std::function<void(Canvas&)>& drawOnTop = {});
 
-  const ArgbImage* picture() const { return picture_ ? &*picture_ : nullptr; }
-  int width() const { return picture_ ? picture_->width() : 0; }
-  int height() const { return picture_ ? picture_->height() : 0; }
+  // The window was hidden: what it shows is the system's to keep until the next paint.
+  void ReleaseWhileHidden();
+  bool holdsPicture() const { return picture_.has_value() || surface_.dc() != nullptr; }
 
  private:
-  void Compose(const std::function<void(Canvas&)>& drawOnTop);
+  bool Compose(const std::function<void(Canvas&)>& drawOnTop);
 
   std::optional<ArgbImage> picture_;
-  HBITMAP pictureBitmap_ = nullptr;
   LayeredSurface surface_;
 };
 

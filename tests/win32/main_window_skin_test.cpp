@@ -80,8 +80,22 @@ TEST(MainWindowSkin, TheWindowIsThePictureWithTheEditorDrawnOnIt) {
     }
   }
   EXPECT_EQ(screen.At(rect.left + 608, rect.top + 24), 0xFF0000u) << "drawn on top at client coordinates";
-}
 
+  // Hidden, the window holds no picture; shown again, the next paint brings it back.
+  EXPECT_TRUE(window.skin.holdsPicture());
+  ShowWindow(window.hwnd(), SW_HIDE);
+  window.skin.ReleaseWhileHidden();
+  EXPECT_FALSE(window.skin.holdsPicture());
+  const int paintsBefore = window.paints;
+  ShowWindow(window.hwnd(), SW_SHOWNOACTIVATE);
+  InvalidateRect(window.hwnd(), nullptr, FALSE);
+  ASSERT_TRUE(PumpUntil([&] { return window.paints > paintsBefore; }, 3000));
+  EXPECT_TRUE(window.skin.holdsPicture());
+  const ScreenPixels again = GrabScreen(rect);
+  EXPECT_EQ(again.At(rect.left + 608, rect.top + 24), 0xFF0000u);
+  EXPECT_NEAR(static_cast<int>(again.At(rect.left + 330, rect.top + 200) & 255),
+              static_cast<int>(picture->At(330, 200) & 255), 3);
+}
 
 }  // namespace
 }  // namespace corvan
