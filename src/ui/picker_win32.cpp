@@ -72,7 +72,10 @@ const ArgbImage* QxItemList::DecodedImages::Load(int id) {
 }
 
 void QxItemList::ClosePicker() {
+  // A closed list keeps neither its animation thread nor its pictures.
+  StopAnimation();
   images_.Clear();
+  surface_.Release();
   if (cursorRaised_) {
     ShowCursor(FALSE);
     cursorRaised_ = false;

@@ -35,6 +35,8 @@ class QxItemList : public Dialog {
   // Hides the sub-list, then the list, and lets the owner take the foreground back.
   void ClosePicker();
 
+  // The animation thread, or the surface the list is composed on: only while the list is open.
+  bool holdsThreadOrPicture() const { return animationThread_ != nullptr || surface_.dc() != nullptr; }
   int opacity() const { return opacity_; }
   bool openedForAssignment() const { return mode_ == PickerMode::Editor; }
   PickerMode mode() const { return mode_; }

@@ -38,8 +38,6 @@ BOOL QxTipDLG::OnInitDialog() {
   Dialog::OnInitDialog();
   const LONG_PTR exStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
   if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED | WS_EX_TRANSPARENT);
-  thread_ = CreateThread(nullptr, 0, DisplayThreadMain, this, 0, nullptr);
-  if (thread_) SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
   // FALSE: the dialog manager must not give the tip the focus, which would make it the active
   // window and take the keyboard away from whatever the user works in.
   return FALSE;
@@ -62,15 +60,37 @@ void QxTipDLG::ShowTip(int x, int y, std::wstring_view text, int displayMs, int 
   const TipBounds bounds = TipWindowBounds(x, y, measured);
   SetWindowPos(hwnd(), HWND_TOPMOST, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOACTIVATE);
 
+  bool startDisplay = false;
   {
     std::lock_guard lock(mutex_);
     fade_.Show(displayMs);
     level_ = fade_.level();
+    startDisplay = !displayRuns_;
+    displayRuns_ = true;
   }
   // The new picture is ready before the first step shows the window.
   ComposeIfChanged();
   Present();
-  wake_.notify_all();
+  if (startDisplay) {
+    StartDisplayThread();
+  } else {
+    wake_.notify_all();
+  }
+}
+
+void QxTipDLG::StartDisplayThread() {
+  // A display that ran before has said it is over and is on its way out.
+  if (thread_) {
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+  }
+  thread_ = CreateThread(nullptr, 0, DisplayThreadMain, this, 0, nullptr);
+  if (thread_) {
+    SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
+    return;
+  }
+  std::lock_guard lock(mutex_);
+  displayRuns_ = false;
 }
 
 void QxTipDLG::StopTip() {
@@ -98,12 +118,11 @@ void QxTipDLG::RunDisplay() {
   std::unique_lock lock(mutex_);
   Clock::time_point next = Clock::now();
   for (;;) {
-    if (fade_.idle()) {
-      // Nothing on screen: no ticking at all until the next ShowTip.
-      wake_.wait(lock, [this] { return quit_ || !fade_.idle(); });
-      next = Clock::now();
+    // Nothing on screen: the thread ends, and the next ShowTip starts another.
+    if (quit_ || fade_.idle()) {
+      displayRuns_ = false;
+      return;
     }
-    if (quit_) return;
     next += kTick;
     // A late tick is not made up for with a burst of quicker ones.
     if (const Clock::time_point now = Clock::now(); next + kTick < now) next = now + kTick;

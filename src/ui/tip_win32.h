@@ -19,7 +19,7 @@ namespace corvan {
 // The function tip: a dark, soft-edged panel with one line of white text, centred on a screen
 // point, fading in, staying and fading out while clicks pass through it to whatever lies beneath.
 //
-// A display thread steps the fade every 10 ms and blocks while no tip is shown. It never paints:
+// A display thread steps the fade every 10 ms while a tip is shown and ends with it. It never paints:
 // it shows, raises and invalidates the window, and the window's own thread presents the picture
 // it composed at the last ShowTip with the new level, composing again only when the text or the
 // size changed.
@@ -42,6 +42,10 @@ class QxTipDLG : public Dialog {
   uint32_t presentCount() const { return presentCount_; }
   // Fade steps taken by the display thread.
   uint32_t stepCount() const { return stepCount_; }
+  bool displayRuns() {
+    std::lock_guard lock(mutex_);
+    return displayRuns_;
+  }
 
  protected:
   BOOL OnInitDialog() override;
@@ -53,6 +57,7 @@ class QxTipDLG : public Dialog {
 
  private:
   static DWORD WINAPI DisplayThreadMain(LPVOID self);
+  void StartDisplayThread();
   void RunDisplay();
   void Act(const TipTick& tick, bool levelChanged);
   void ComposeIfChanged();
@@ -62,6 +67,7 @@ class QxTipDLG : public Dialog {
   std::condition_variable wake_;
   TipFade fade_;       // guarded by mutex_
   bool quit_ = false;  // guarded by mutex_
+  bool displayRuns_ = false;  // guarded by mutex_
   std::atomic<uint8_t> level_{0};
   HANDLE thread_ = nullptr;
 

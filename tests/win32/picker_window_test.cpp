@@ -109,9 +109,12 @@ TEST_F(PickerWindow, OpensItsSubListBesideTheGroupAndPassesTheChoiceToItsOwner) 
   PumpUntil([] { return false; }, 100);
   EXPECT_EQ(owner.choices.size(), 1u);
 
+  EXPECT_TRUE(picker.holdsThreadOrPicture());
   picker.ClosePicker();
   EXPECT_FALSE(picker.IsVisible());
   EXPECT_FALSE(sub.IsVisible());
+  EXPECT_FALSE(picker.holdsThreadOrPicture()) << "a closed list keeps neither";
+  EXPECT_FALSE(sub.holdsThreadOrPicture());
 }
 
 TEST_F(PickerWindow, QuickLaunchAtTheRightEdgeMovesLeftAndScrollsWhenCut) {

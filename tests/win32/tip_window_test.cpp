@@ -107,14 +107,21 @@ TEST_F(TipWindow, AStopFadesOutAndAHideIsImmediate) {
   EXPECT_FALSE(PumpUntil([&] { return Visible(); }, 150)) << "a hidden tip does not come back to fade out";
 }
 
-TEST_F(TipWindow, TheDisplayThreadRestsWhileNoTipIsShown) {
+TEST_F(TipWindow, TheDisplayThreadEndsWithTheTipAndTheNextTipStartsAnother) {
   tip.ShowTip(500, 400, L"Paste", 0, 20);
   ASSERT_TRUE(PumpUntil([&] { return Visible(); }, 2000));
   ASSERT_TRUE(PumpUntil([&] { return !Visible(); }, 2000));
+  ASSERT_TRUE(PumpUntil([&] { return !tip.displayRuns(); }, 2000));
   const uint32_t steps = tip.stepCount();
   EXPECT_EQ(steps, 23u) << "11 in, 11 out, one to hide";
   PumpUntil([] { return false; }, 200);
   EXPECT_EQ(tip.stepCount(), steps);
+
+  tip.ShowTip(500, 400, L"Paste", 0, 20);
+  EXPECT_TRUE(tip.displayRuns());
+  ASSERT_TRUE(PumpUntil([&] { return Visible(); }, 2000));
+  ASSERT_TRUE(PumpUntil([&] { return !Visible() && !tip.displayRuns(); }, 2000));
+  EXPECT_EQ(tip.stepCount(), 2 * steps);
 }
 
 LRESULT CALLBACK CountClicks(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
