@@ -62,7 +62,9 @@ void MainWindowSkin::ReleaseWhileHidden() {
 void MainWindowSkin::Paint(HWND window, HICON icon, const std::function<void(Canvas&)>& drawOnTop) {
   PAINTSTRUCT paint{};
   HDC dc = BeginPaint(window, &paint);
-  if (IsIconic(window)) {
+  if (!IsWindowVisible(window)) {
+    // A paint that comes after a hide would only decode the picture again for nobody.
+  } else if (IsIconic(window)) {
     SendMessageW(window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client{};
     GetClientRect(window, &client);

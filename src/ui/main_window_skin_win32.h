@@ -28,7 +28,7 @@ class MainWindowSkin {
   // is missing (the window is then left as it was).
   bool SetUp(HWND window);
 
-  // The whole WM_PAINT: minimised, the application icon centred on the classic background;
+  // The whole WM_PAINT: hidden, nothing; minimised, the application icon centred on the classic background;
   // otherwise the picture at full size, then whatever drawOnTop draws (the editor's controls) on
   // the same off-screen surface, presented fully opaque.
   void Paint(HWND window, HICON icon, const std::function<void(Canvas&)>& drawOnTop = {});
