@@ -20,4 +20,9 @@ SnapshotSize LayoutSourceSize(const SnapshotFacts& facts, bool hasPicture) {
   return {size.width + 1, size.height + 1};
 }
 
+uint32_t SnapshotPrintFlags(uint32_t majorVersion, uint32_t minorVersion) {
+  const bool fullContent = majorVersion > 6 || (majorVersion == 6 && minorVersion >= 3);
+  return fullContent ? kRenderFullContent : 0;
+}
+
 }  // namespace corvan

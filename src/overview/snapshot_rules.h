@@ -34,4 +34,9 @@ bool NeedsCapture(const SnapshotFacts& facts);
 // with a picture, the size it had when the picture was taken.
 SnapshotSize LayoutSourceSize(const SnapshotFacts& facts, bool hasPicture);
 
+// The window-rendering flags for a capture: from version 6.3 on the system can render a window's
+// full content, including what the graphics card draws, which otherwise comes out black.
+inline constexpr uint32_t kRenderFullContent = 0x2;
+uint32_t SnapshotPrintFlags(uint32_t majorVersion, uint32_t minorVersion);
+
 }  // namespace corvan

@@ -63,5 +63,13 @@ TEST(SnapshotRules, TakenWhenFirstSeenAndAgainOnlyWhenTheSizeChanged) {
       << "a record without a picture does not lend its size";
 }
 
+TEST(SnapshotRules, FullContentRenderingFromVersionSixPointThree) {
+  struct Row {
+    uint32_t major, minor, flags;
+  };
+  const Row rows[] = {{5, 1, 0}, {6, 1, 0}, {6, 2, 0}, {6, 3, 2}, {10, 0, 2}};
+  for (const Row& r : rows) EXPECT_EQ(SnapshotPrintFlags(r.major, r.minor), r.flags) << r.major << "." << r.minor;
+}
+
 }  // namespace
 }  // namespace corvan
