@@ -120,7 +120,6 @@ void EXPOSE_DLG::RunExpose() {
     animation_.Reset({}, 0);
   }
   monitorOrigin_ = {monitor.left, monitor.top};
-  lastMouse_ = {-1, -1};
   closeRequested_ = 0;
   ResetEvent(decision_);
 

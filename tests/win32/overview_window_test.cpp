@@ -184,19 +184,29 @@ TEST_F(OverviewWindow, CoversTheMonitorWithTheWindowsAndRightThenEnterActivatesT
 
   // The resting items show the windows' pictures on the dimmed desktop.
   Pump([] { return false; }, 300);
-  const size_t redItem = IndexOf(first.hwnd());
-  if (redItem != 1) {
-    const Rect item = overview.shownRects()[redItem];
+  struct Expected {
+    HWND window;
+    uint32_t colour;
+  };
+  for (const Expected& e : {Expected{first.hwnd(), 0xC80000u}, Expected{second.hwnd(), 0x00C800u},
+                            Expected{third.hwnd(), 0x0000C8u}}) {
+    const size_t index = IndexOf(e.window);
+    if (index == 1) continue;  // selected and growing
+    const Rect item = overview.shownRects()[index];
+    // Above the title, which sits on the item's bottom edge.
     const POINT centre{monitor.left + (item.left + item.right) / 2, monitor.top + (item.top + item.bottom) / 2 - 20};
-    const test::ScreenPixels pixels = test::GrabScreen({centre.x, centre.y, centre.x + 1, centre.y + 1});
-    const uint32_t pixel = pixels.At(centre.x, centre.y);
-    EXPECT_TRUE(((pixel >> 16) & 255) > 150 && ((pixel >> 8) & 255) < 40 && (pixel & 255) < 40)
-        << std::hex << pixel << ": the red window's snapshot";
+    const uint32_t pixel = test::GrabScreen({centre.x, centre.y, centre.x + 1, centre.y + 1}).At(centre.x, centre.y);
+    for (int shift : {0, 8, 16}) {
+      const int want = static_cast<int>((e.colour >> shift) & 255);
+      const int got = static_cast<int>((pixel >> shift) & 255);
+      EXPECT_LE(std::abs(got - want), 24) << std::hex << pixel << " where the snapshot of " << e.colour << " is";
+    }
   }
   if (const char* hold = std::getenv("CORVAN_OVERVIEW_HOLD_MS")) Pump([] { return false; }, std::atoi(hold));
 
   PressKey(VK_RIGHT);
   ASSERT_TRUE(Pump([&] { return overview.selected() == 2; }, kBoundMs));
+  EXPECT_EQ(overview.animationThreads(), 1) << "one animation thread carries every item";
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitClosed());
   EXPECT_EQ(overview.chosen(), 2);
