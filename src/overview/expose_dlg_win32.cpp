@@ -17,6 +17,8 @@ constexpr DWORD kAnimationStepMs = 5;
 constexpr DWORD kThreadEndWaitMs = 2000;
 constexpr UINT kRawInputSizeLimit = 1000;
 constexpr int32_t kFrameReach = 8;
+// Sent by the overview thread: the panels it needs must exist, and windows belong to this thread.
+constexpr UINT kEnsurePanelsMessage = WM_APP + 0x150;
 
 template <typename Call>
 Call Resolve(FARPROC proc) {
@@ -79,10 +81,6 @@ EXPOSE_DLG::~EXPOSE_DLG() {
 BOOL EXPOSE_DLG::OnInitDialog() {
   decision_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   printFlags_ = SystemSnapshotPrintFlags();
-  for (size_t k = 0; k < panels_.size(); ++k) {
-    panels_[k] = std::make_unique<PanelDlg>();
-    panels_[k]->Create(nullptr);
-  }
   // Keys reach the overview even while another window keeps the keyboard focus.
   RAWINPUTDEVICE keyboard{1, 6, RIDEV_INPUTSINK, hwnd()};
   keyboardRegistered_ = RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard)) != FALSE;
@@ -127,6 +125,20 @@ void EXPOSE_DLG::OnDestroy() {
     CloseHandle(decision_);
     decision_ = nullptr;
   }
+}
+
+void EXPOSE_DLG::CreatePanels(size_t count) {
+  // Made on the first opening that needs them and kept: most desktops have one monitor, and
+  // windows that are never shown still cost their share of every broadcast.
+  for (size_t k = 0; k < count && k < panels_.size(); ++k) {
+    if (panels_[k]) continue;
+    panels_[k] = std::make_unique<PanelDlg>();
+    if (!panels_[k]->Create(nullptr)) panels_[k].reset();
+  }
+}
+
+void EXPOSE_DLG::EnsurePanels(size_t count) {
+  if (count > 0) SendMessageW(hwnd(), kEnsurePanelsMessage, count, 0);
 }
 
 bool EXPOSE_DLG::Open(std::atomic<int32_t>& busy) {
@@ -188,6 +200,9 @@ std::optional<LRESULT> EXPOSE_DLG::WindowProc(UINT message, WPARAM wParam, LPARA
     case WM_MOUSEMOVE:
       OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return std::nullopt;
+    case kEnsurePanelsMessage:
+      CreatePanels(static_cast<size_t>(wParam));
+      return 0;
     default:
       return Dialog::WindowProc(message, wParam, lParam);
   }

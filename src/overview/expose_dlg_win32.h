@@ -82,6 +82,8 @@ class EXPOSE_DLG : public Dialog {
   static DWORD WINAPI RunExposeMain(LPVOID self);
   void RunExpose();
   void PrepareBackdrop(HWND desktopWindow, const RECT& monitor);
+  void EnsurePanels(size_t count);
+  void CreatePanels(size_t count);
   void PreparePanels(HWND desktopWindow);
   void ShowPanels(HWND desktopWindow);
   void HidePanels(HWND desktopWindow);

@@ -175,6 +175,7 @@ void EXPOSE_DLG::RunExpose() {
 }
 
 void EXPOSE_DLG::PreparePanels(HWND desktopWindow) {
+  EnsurePanels(otherMonitors_.size());
   std::minstd_rand random(static_cast<unsigned>(std::time(nullptr)) + 1);
   for (size_t k = 0; k < otherMonitors_.size() && k < panels_.size(); ++k) {
     PanelDlg* panel = panels_[k].get();
