@@ -16,21 +16,29 @@ SnapshotSize WindowSize(HWND window) {
 }  // namespace
 
 void SnapshotCache::Refresh(const std::vector<HWND>& windows, uint32_t printFlags) {
-  std::lock_guard lock(mutex_);
-  for (auto it = records_.begin(); it != records_.end();) {
-    it = IsWindow(it->first) ? std::next(it) : records_.erase(it);
+  std::vector<std::pair<HWND, SnapshotSize>> wanted;
+  {
+    std::lock_guard lock(mutex_);
+    // A handle that has gone may come back on a new window: its record must not stand for it.
+    for (auto it = records_.begin(); it != records_.end();) {
+      it = IsWindow(it->first) ? std::next(it) : records_.erase(it);
+    }
+    for (HWND window : windows) {
+      auto found = records_.find(window);
+      SnapshotFacts facts;
+      facts.minimised = IsIconic(window) != FALSE;
+      facts.windowSize = WindowSize(window);
+      facts.hasRecord = found != records_.end();
+      if (facts.hasRecord) facts.capturedSize = found->second.capturedSize;
+      if (NeedsCapture(facts)) wanted.emplace_back(window, facts.windowSize);
+    }
   }
-  for (HWND window : windows) {
-    auto found = records_.find(window);
-    SnapshotFacts facts;
-    facts.minimised = IsIconic(window) != FALSE;
-    facts.windowSize = WindowSize(window);
-    facts.hasRecord = found != records_.end();
-    if (facts.hasRecord) facts.capturedSize = found->second.capturedSize;
-    if (!NeedsCapture(facts)) continue;
-    Record& record = records_[window];
-    record.capturedSize = facts.windowSize;
-    record.picture = CaptureWindow(window, facts.windowSize, printFlags);
+  for (const auto& [window, size] : wanted) {
+    // Rendering goes through the window's own thread, which may be painting the overview and
+    // waiting for this lock: the lock is not held while a window renders.
+    std::unique_ptr<ArgbImage> picture = CaptureWindow(window, size, printFlags);
+    std::lock_guard lock(mutex_);
+    records_[window] = Record{std::move(picture), size};
   }
 }
 
