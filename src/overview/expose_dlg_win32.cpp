@@ -81,6 +81,9 @@ EXPOSE_DLG::~EXPOSE_DLG() {
 BOOL EXPOSE_DLG::OnInitDialog() {
   decision_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   printFlags_ = SystemSnapshotPrintFlags();
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  if (GetVersionExW(&version)) osMajorVersion_ = version.dwMajorVersion;
   // Keys reach the overview even while another window keeps the keyboard focus.
   RAWINPUTDEVICE keyboard{1, 6, RIDEV_INPUTSINK, hwnd()};
   keyboardRegistered_ = RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard)) != FALSE;

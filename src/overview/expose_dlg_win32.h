@@ -118,6 +118,8 @@ class EXPOSE_DLG : public Dialog {
   std::array<std::unique_ptr<PanelDlg>, 20> panels_;
   SnapshotCache snapshots_;
   uint32_t printFlags_ = 0;
+  // The desktop window renders itself into a picture from version 6 on; before, the screen is copied.
+  DWORD osMajorVersion_ = 0;
 
   // Opening and decision.
   HANDLE runThread_ = nullptr;

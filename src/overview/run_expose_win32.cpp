@@ -38,13 +38,13 @@ RECT MonitorRect(HMONITOR monitor) {
 
 // The desktop's picture for a monitor: the desktop window rendered, or where it cannot be, the
 // screen copied; opaque, then darkened.
-std::unique_ptr<LayeredSurface> DimmedDesktop(HWND desktopWindow, const RECT& monitor, BackdropKind kind,
-                                              std::minstd_rand& random) {
+std::unique_ptr<LayeredSurface> DimmedDesktop(HWND desktopWindow, bool canRender, const RECT& monitor,
+                                              BackdropKind kind, std::minstd_rand& random) {
   const int width = monitor.right - monitor.left;
   const int height = monitor.bottom - monitor.top;
   auto surface = std::make_unique<LayeredSurface>();
   if (!surface->Prepare(width, height)) return nullptr;
-  const bool rendered = desktopWindow && PrintWindow(desktopWindow, surface->dc(), PW_CLIENTONLY);
+  const bool rendered = canRender && desktopWindow && PrintWindow(desktopWindow, surface->dc(), PW_CLIENTONLY);
   if (!rendered) {
     HDC screen = GetDC(nullptr);
     BitBlt(surface->dc(), 0, 0, width, height, screen, monitor.left, monitor.top, SRCCOPY);
@@ -123,7 +123,7 @@ void EXPOSE_DLG::RunExpose() {
   closeRequested_ = 0;
   ResetEvent(decision_);
 
-  auto backdrop = DimmedDesktop(desktopWindow, monitor, BackdropKind::Overview, random);
+  auto backdrop = DimmedDesktop(desktopWindow, osMajorVersion_ > 5, monitor, BackdropKind::Overview, random);
   {
     std::lock_guard lock(itemsMutex_);
     backdrop_ = std::move(backdrop);
@@ -181,7 +181,8 @@ void EXPOSE_DLG::PreparePanels(HWND desktopWindow) {
     PanelDlg* panel = panels_[k].get();
     if (!panel || !panel->hwnd()) continue;
     SetWindowTextW(panel->hwnd(), (L"panel " + std::to_wstring(k)).c_str());
-    panel->SetPicture(DimmedDesktop(desktopWindow, MonitorRect(otherMonitors_[k]), BackdropKind::Panel, random));
+    panel->SetPicture(DimmedDesktop(desktopWindow, osMajorVersion_ > 5, MonitorRect(otherMonitors_[k]),
+                                     BackdropKind::Panel, random));
   }
 }
 
@@ -220,6 +221,9 @@ void EXPOSE_DLG::LayoutWithThumbnails() {
   std::vector<Growth> steps(windows.size(), Growth{static_cast<double>(step), static_cast<double>(step)});
   std::vector<HTHUMBNAIL> thumbnails(windows.size(), nullptr);
   for (size_t i = 0; i < windows.size(); ++i) {
+    // An item without a thumbnail keeps a place of the largest size: nothing is seen there, but
+    // the pointer and the keys still reach its window.
+    targets[i] = PlaceItem(grid, static_cast<int32_t>(i), {grid.maxItemWidth, grid.maxItemHeight});
     HTHUMBNAIL thumbnail = nullptr;
     if (FAILED(dwm_.registerThumbnail(hwnd(), windows[i], &thumbnail))) continue;
     thumbnails[i] = thumbnail;
@@ -234,7 +238,6 @@ void EXPOSE_DLG::LayoutWithThumbnails() {
     properties.fVisible = TRUE;
     dwm_.updateProperties(thumbnail, &properties);
   }
-  // An item without a thumbnail keeps an empty rectangle: nothing to see, nothing to hit.
   FinishLayout(grid, std::move(targets), std::move(steps), std::move(thumbnails));
 }
 
