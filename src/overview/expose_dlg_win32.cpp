@@ -174,6 +174,11 @@ std::vector<Rect> EXPOSE_DLG::shownRects() {
   return animation_.shownRects();
 }
 
+std::vector<Rect> EXPOSE_DLG::restingRects() {
+  std::lock_guard lock(itemsMutex_);
+  return targets_;
+}
+
 bool EXPOSE_DLG::holdsPictures() {
   std::lock_guard lock(itemsMutex_);
   bool panels = false;

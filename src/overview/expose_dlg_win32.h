@@ -63,6 +63,7 @@ class EXPOSE_DLG : public Dialog {
   int32_t chosen() const { return chosen_.load(); }
   std::vector<HWND> listedWindows();
   std::vector<Rect> shownRects();
+  std::vector<Rect> restingRects();
   bool holdsPictures();
   int animationThreads() const { return animationThreads_.load(); }
 

@@ -238,6 +238,30 @@ TEST_F(OverviewWindow, AClickOnAnItemActivatesItsWindow) {
   EXPECT_TRUE(Pump([&] { return GetForegroundWindow() == first.hwnd(); }, kBoundMs));
 }
 
+TEST_F(OverviewWindow, ThePointerFlickingBetweenItemsLeavesOnlyTheLastOneGrown) {
+  Open(first.hwnd());
+  const std::vector<Rect> resting = overview.restingRects();
+  ASSERT_GE(resting.size(), 3u);
+  auto pointAt = [&](size_t i) {
+    const Rect& r = resting[i];
+    PostMessageW(overview.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+  };
+  for (int k = 0; k < 30; ++k) {
+    pointAt(static_cast<size_t>(k % 3));
+    Pump([] { return false; }, 7);
+  }
+  pointAt(0);
+  ASSERT_TRUE(Pump([&] { return overview.selected() == 0; }, kBoundMs));
+  EXPECT_EQ(overview.animationThreads(), 1);
+  EXPECT_TRUE(Pump([&] {
+    const std::vector<Rect> shown = overview.shownRects();
+    return shown[1] == resting[1] && shown[2] == resting[2] && !(shown[0] == resting[0]);
+  }, kBoundMs)) << "the others are back at rest, the last one grown";
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_EQ(overview.animationThreads(), 0);
+}
+
 TEST_F(OverviewWindow, AWindowClosedWhileListedActivatesNothingAndTheOverviewStillCloses) {
   Open(first.hwnd());
   const size_t index = IndexOf(third.hwnd());
