@@ -14,6 +14,7 @@
 // Overlay windows, each created once from its template and then only shown and hidden.
 #define IDD_CURSOR_OVERLAY 141
 #define IDD_OVERVIEW 142
+#define IDD_OVERVIEW_PANEL 143
 #define IDD_PICKER 146
 #define IDD_PRESENTER_BOARD 163
 #define IDD_MAGNIFIER 164

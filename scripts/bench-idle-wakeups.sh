@@ -2,13 +2,14 @@
 # Counts how often the running program's threads wake up while it sits idle in the tray with its
 # window hidden. Each Windows thread under Wine is a Linux thread of the program's process, so the
 # sum of their voluntary context switches over a fixed period is the figure.
-# With "picker", a quick-launch list stays open at rest while counting.
-# Usage: scripts/bench-idle-wakeups.sh [seconds] [picker]   (default 10; needs a built windows preset)
+# With "picker", a quick-launch list stays open at rest while counting; with "overview", the window
+# overview does.
+# Usage: scripts/bench-idle-wakeups.sh [seconds] [picker|overview]   (default 10; needs a built windows preset)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 seconds=${1:-10}
-with_picker=${2:-}
+open_at_rest=${2:-}
 
 source scripts/wine-env.sh
 trap wine_env_stop EXIT
@@ -21,10 +22,18 @@ for _ in $(seq 1 200); do
   sleep 0.1
 done
 sleep 3  # let start-up settle: the window hides, the first save and push end
-if [ "$with_picker" = picker ]; then
+if [ "$open_at_rest" = picker ]; then
   xdotool mousemove 200 200
   wine build/windows/CorvanAssistant.exe /run "Function key" >/dev/null 2>&1 </dev/null
   sleep 1
+elif [ "$open_at_rest" = overview ]; then
+  xdotool mousemove 200 200
+  wine build/windows/CorvanAssistant.exe /run "Expose application" >/dev/null 2>&1 </dev/null
+  for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name '^qx_expwnd$' >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  sleep 2  # the pre-selected item grows to its size and stops
 fi
 
 switches() {
@@ -39,6 +48,7 @@ before=$(switches)
 sleep "$seconds"
 after=$(switches)
 
+[ "$open_at_rest" = overview ] && xdotool key Escape
 wine build/windows/CorvanAssistant.exe /close >/dev/null 2>&1 </dev/null || true
 for _ in $(seq 1 200); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 

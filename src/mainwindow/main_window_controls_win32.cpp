@@ -23,8 +23,8 @@ void CCorvanAssistantDlg::ToggleBoard(int32_t mode) {
 bool CCorvanAssistantDlg::OverviewVisible() { return overview_ && overview_->IsVisible(); }
 
 void CCorvanAssistantDlg::StartOverview() {
-  // No overview to run yet: the start is over at once.
-  state_.overviewBusy = 0;
+  // The last opening may still be activating its window: this start is then dropped.
+  if (!overview_ || !overview_->Open(state_.overviewBusy)) state_.overviewBusy = 0;
 }
 
 bool CCorvanAssistantDlg::MainWindowVisible() { return IsWindowVisible(hwnd()) != FALSE; }

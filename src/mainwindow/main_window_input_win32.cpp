@@ -6,6 +6,7 @@
 #include "platform/raw_input_win32.h"
 #include "mainwindow/main_window_timers.h"
 #include "mainwindow/main_window_win32.h"
+#include "overview/expose_dlg_win32.h"
 #include "presenter/circle_dlg_win32.h"
 #include "presenter/cursor_dlg_win32.h"
 #include "ui/picker_win32.h"
@@ -38,6 +39,8 @@ void CCorvanAssistantDlg::OnRawInput(HRAWINPUT handle) {
 
 void CCorvanAssistantDlg::OnRawMouse(const RawInputView& mouse) {
   if (hooks_) hooks_->WatchMouseHook();
+  // The overview follows every pointer input while it is up, moves included.
+  if (overview_ && overview_->IsVisible()) overview_->OnRawMouse(mouse.buttonFlags);
   if (mouse.buttonFlags == 0 || !picker_) return;
   POINT cursor{};
   GetCursorPos(&cursor);

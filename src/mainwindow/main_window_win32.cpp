@@ -124,6 +124,9 @@ void CCorvanAssistantDlg::CreateOverlayWindows() {
     dwm_.isCompositionEnabled = GetProcAddress(dwm_.module, "DwmIsCompositionEnabled");
   }
   overview_ = std::make_unique<EXPOSE_DLG>();
+  overview_->SetDwm(DwmThumbnailCalls::From(dwm_.isCompositionEnabled, dwm_.registerThumbnail, dwm_.unregisterThumbnail,
+                                            dwm_.queryThumbnailSourceSize, dwm_.updateThumbnailProperties));
+  overview_->SetMainWindow(hwnd());
   overview_->Create(nullptr);
 
   magnifier_ = std::make_unique<CircleDLG>();

@@ -1,14 +1,159 @@
 #pragma once
 
+#include <windows.h>
+#include <dwmapi.h>
+
+#include <array>
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "overview/grid_layout.h"
+#include "overview/grow_shrink.h"
+#include "overview/panel_dlg_win32.h"
+#include "overview/snapshot_cache_win32.h"
 #include "platform/dialog_win32.h"
 #include "resource_ids.h"
+#include "ui/layered_win32.h"
 
 namespace corvan {
 
-// The window overview: created once, hidden, shown over the monitor under the pointer on demand.
+// The desktop window manager's thumbnail calls, loaded at run time by whoever owns the library;
+// all null (composition off) when it or one of them is missing.
+struct DwmThumbnailCalls {
+  HRESULT(WINAPI* isCompositionEnabled)(BOOL*) = nullptr;
+  HRESULT(WINAPI* registerThumbnail)(HWND, HWND, HTHUMBNAIL*) = nullptr;
+  HRESULT(WINAPI* unregisterThumbnail)(HTHUMBNAIL) = nullptr;
+  HRESULT(WINAPI* querySourceSize)(HTHUMBNAIL, SIZE*) = nullptr;
+  HRESULT(WINAPI* updateProperties)(HTHUMBNAIL, const DWM_THUMBNAIL_PROPERTIES*) = nullptr;
+
+  static DwmThumbnailCalls From(FARPROC isCompositionEnabled, FARPROC registerThumbnail, FARPROC unregisterThumbnail,
+                                FARPROC querySourceSize, FARPROC updateProperties);
+  bool complete() const {
+    return isCompositionEnabled && registerThumbnail && unregisterThumbnail && querySourceSize && updateProperties;
+  }
+};
+
+// The window overview: every window of the desktop on the monitor under the pointer, chosen by
+// pointer or keys. Created once, hidden; each opening runs on a thread of its own that lays the
+// items out, waits for the user's decision and activates the result. Nothing of it runs and no
+// picture of it is kept while it is closed.
 class EXPOSE_DLG : public Dialog {
  public:
   EXPOSE_DLG() : Dialog(IDD_OVERVIEW) {}
+  ~EXPOSE_DLG() override;
+
+  // Before Create.
+  void SetDwm(const DwmThumbnailCalls& dwm) { dwm_ = dwm; }
+  // The window to repaint once the overview has closed over it.
+  void SetMainWindow(HWND window) { mainWindow_ = window; }
+
+  // Opens the overview on its own thread; `busy` is cleared once the items are laid out. False,
+  // with `busy` untouched, while the last opening's thread is still ending.
+  bool Open(std::atomic<int32_t>& busy);
+  // Every raw mouse input of the program while the overview is visible.
+  void OnRawMouse(uint16_t buttonFlags);
+
+  // For tests and the owner.
+  bool running();
+  bool laidOut() const { return mode_.load() == 1; }
+  int32_t selected();
+  int32_t chosen() const { return chosen_.load(); }
+  std::vector<HWND> listedWindows();
+  std::vector<Rect> shownRects();
+  std::vector<Rect> restingRects();
+  bool holdsPictures();
+  int animationThreads() const { return animationThreads_.load(); }
+
+ protected:
+  BOOL OnInitDialog() override;
+  bool PreTranslateMessage(MSG* msg) override;
+  std::optional<LRESULT> WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnPaint() override;
+  bool OnEraseBackground(HDC) override { return true; }
+  void OnDestroy() override;
+  // Keys reach the overview as raw input; the dialog's own Esc and Enter do nothing.
+  void OnCancel() override {}
+  void OnOK() override {}
+
+ private:
+  // The overview thread.
+  static DWORD WINAPI RunExposeMain(LPVOID self);
+  void RunExpose();
+  void PrepareBackdrop(HWND desktopWindow, const RECT& monitor);
+  void EnsurePanels(size_t count);
+  void CreatePanels(size_t count);
+  void PreparePanels(HWND desktopWindow);
+  void ShowPanels(HWND desktopWindow);
+  void HidePanels(HWND desktopWindow);
+  void LayoutWithThumbnails();
+  void LayoutWithSnapshots();
+  void FinishLayout(const OverviewGrid& grid, std::vector<Rect> targets, std::vector<Growth> steps,
+                    std::vector<HTHUMBNAIL> thumbnails);
+  void WaitForDecision();
+  void CloseItems();
+  void ReleasePictures();
+
+  // The user's side, on the window's thread.
+  void OnKeyboardInput(HRAWINPUT handle);
+  void OnMouseMove(Point client);
+  void SelectItem(int32_t index);
+  void MoveSelectionTo(int32_t index);
+  void RequestClose(bool choose, int32_t index);
+  int32_t HitTest(Point client);
+  void SetToolText(const std::wstring& text);
+
+  // The animation thread of one opening: steps the grow and shrink every few milliseconds while an
+  // item moves, and otherwise waits for the next selection change.
+  void StartAnimation();
+  void StopAnimation();
+  static DWORD WINAPI AnimationMain(LPVOID self);
+  void Animate();
+
+  DwmThumbnailCalls dwm_;
+  HWND mainWindow_ = nullptr;
+  HWND toolTip_ = nullptr;
+  bool keyboardRegistered_ = false;
+  std::array<std::unique_ptr<PanelDlg>, 20> panels_;
+  SnapshotCache snapshots_;
+  uint32_t printFlags_ = 0;
+  // The desktop window renders itself into a picture from version 6 on; before, the screen is copied.
+  DWORD osMajorVersion_ = 0;
+
+  // Opening and decision.
+  HANDLE runThread_ = nullptr;
+  HANDLE decision_ = nullptr;  // manual reset: set when the user has picked or cancelled
+  std::atomic<int32_t>* busy_ = nullptr;
+  std::atomic<bool> composition_{false};
+  std::atomic<int> mode_{0};
+  std::atomic<bool> paintPending_{false};
+  std::atomic<int> closeRequested_{0};
+  std::atomic<int32_t> chosen_{-1};
+  std::atomic<int32_t> hovered_{-1};
+  std::atomic<bool> ending_{false};
+  HWND previousForeground_ = nullptr;
+  Point monitorOrigin_;
+  Point lastMouse_{-1, -1};
+  std::vector<HMONITOR> otherMonitors_;
+
+  // What the painter, the input and the animation share with the overview thread.
+  std::mutex itemsMutex_;
+  std::vector<HWND> windows_;
+  std::vector<std::wstring> titles_;
+  std::vector<HICON> icons_;
+  std::vector<Rect> targets_;
+  std::vector<HTHUMBNAIL> thumbnails_;
+  OverviewGrid grid_;
+  GrowShrinkAnimation animation_;
+  std::unique_ptr<LayeredSurface> backdrop_;
+  std::unique_ptr<LayeredSurface> backBuffer_;
+
+  HANDLE animationThread_ = nullptr;
+  HANDLE animationWake_ = nullptr;  // auto reset: the selection changed
+  std::atomic<bool> animationStop_{false};
+  std::atomic<int> animationThreads_{0};
 };
 
 }  // namespace corvan

@@ -1,0 +1,439 @@
+// The overview window's own side: creation, input, selection, painting and the grow and shrink
+// animation. Decisions are made by the portable overview files; this file only translates.
+#include "overview/expose_dlg_win32.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "overview/overview_paint.h"
+#include "overview/selection_keys.h"
+#include "overview/window_filter.h"
+#include "ui/gdiplus_canvas_win32.h"
+
+namespace corvan {
+namespace {
+
+constexpr DWORD kAnimationStepMs = 5;
+constexpr DWORD kThreadEndWaitMs = 2000;
+constexpr UINT kRawInputSizeLimit = 1000;
+constexpr int32_t kFrameReach = 8;
+// Sent by the overview thread: the panels it needs must exist, and windows belong to this thread.
+constexpr UINT kEnsurePanelsMessage = WM_APP + 0x150;
+
+template <typename Call>
+Call Resolve(FARPROC proc) {
+  return reinterpret_cast<Call>(reinterpret_cast<void*>(proc));
+}
+
+// Waits for a thread while answering the calls other threads make on this thread's windows, so a
+// thread that is in such a call can end.
+bool WaitAnswering(HANDLE thread, DWORD boundMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= boundMs) return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
+    const DWORD woke = MsgWaitForMultipleObjects(1, &thread, FALSE, boundMs - elapsed, QS_SENDMESSAGE);
+    if (woke == WAIT_OBJECT_0) return true;
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
+// The window icons of the badges, drawn straight onto the back buffer between canvas steps.
+class BackBufferIcons final : public OverviewIcons {
+ public:
+  BackBufferIcons(GdiplusCanvas& canvas, HDC dc, const std::vector<HICON>& icons)
+      : canvas_(canvas), dc_(dc), icons_(icons) {}
+  bool HasIcon(int32_t index) override {
+    return index >= 0 && static_cast<size_t>(index) < icons_.size() && icons_[static_cast<size_t>(index)];
+  }
+  void DrawIcon(int32_t index, Point topLeft) override {
+    canvas_.Flush();
+    ::DrawIcon(dc_, topLeft.x, topLeft.y, icons_[static_cast<size_t>(index)]);
+    GdiFlush();
+  }
+
+ private:
+  GdiplusCanvas& canvas_;
+  HDC dc_;
+  const std::vector<HICON>& icons_;
+};
+
+}  // namespace
+
+DwmThumbnailCalls DwmThumbnailCalls::From(FARPROC isCompositionEnabled, FARPROC registerThumbnail,
+                                          FARPROC unregisterThumbnail, FARPROC querySourceSize,
+                                          FARPROC updateProperties) {
+  DwmThumbnailCalls calls;
+  calls.isCompositionEnabled = Resolve<decltype(calls.isCompositionEnabled)>(isCompositionEnabled);
+  calls.registerThumbnail = Resolve<decltype(calls.registerThumbnail)>(registerThumbnail);
+  calls.unregisterThumbnail = Resolve<decltype(calls.unregisterThumbnail)>(unregisterThumbnail);
+  calls.querySourceSize = Resolve<decltype(calls.querySourceSize)>(querySourceSize);
+  calls.updateProperties = Resolve<decltype(calls.updateProperties)>(updateProperties);
+  return calls;
+}
+
+EXPOSE_DLG::~EXPOSE_DLG() {
+  // The window goes after this body: the opening's threads end first.
+  OnDestroy();
+}
+
+BOOL EXPOSE_DLG::OnInitDialog() {
+  decision_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  printFlags_ = SystemSnapshotPrintFlags();
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  if (GetVersionExW(&version)) osMajorVersion_ = version.dwMajorVersion;
+  // Keys reach the overview even while another window keeps the keyboard focus.
+  RAWINPUTDEVICE keyboard{1, 6, RIDEV_INPUTSINK, hwnd()};
+  keyboardRegistered_ = RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard)) != FALSE;
+  if (!keyboardRegistered_) MessageBoxW(nullptr, L"error", L"", MB_OK);
+
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  if (toolTip_) {
+    SendMessageW(toolTip_, TTM_ACTIVATE, TRUE, 0);
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND;
+    tool.hwnd = hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  SetWindowTextW(hwnd(), kOverviewTitle);
+  return TRUE;
+}
+
+void EXPOSE_DLG::OnDestroy() {
+  ending_ = true;
+  if (runThread_) {
+    RequestClose(false, -1);
+    if (WaitAnswering(runThread_, kThreadEndWaitMs)) {
+      CloseHandle(runThread_);
+      runThread_ = nullptr;
+    }
+  }
+  if (keyboardRegistered_) {
+    RAWINPUTDEVICE keyboard{1, 6, RIDEV_REMOVE, nullptr};
+    RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard));
+    keyboardRegistered_ = false;
+  }
+  for (auto& panel : panels_) panel.reset();
+  // A thread that did not end in time keeps the event it waits on.
+  if (decision_ && !runThread_) {
+    CloseHandle(decision_);
+    decision_ = nullptr;
+  }
+}
+
+void EXPOSE_DLG::CreatePanels(size_t count) {
+  // Made on the first opening that needs them and kept: most desktops have one monitor, and
+  // windows that are never shown still cost their share of every broadcast.
+  for (size_t k = 0; k < count && k < panels_.size(); ++k) {
+    if (panels_[k]) continue;
+    panels_[k] = std::make_unique<PanelDlg>();
+    if (!panels_[k]->Create(nullptr)) panels_[k].reset();
+  }
+}
+
+void EXPOSE_DLG::EnsurePanels(size_t count) {
+  if (count > 0) SendMessageW(hwnd(), kEnsurePanelsMessage, count, 0);
+}
+
+bool EXPOSE_DLG::Open(std::atomic<int32_t>& busy) {
+  if (!hwnd() || !decision_ || ending_) return false;
+  if (runThread_) {
+    // The last opening is activating its window: it ends on its own in a moment.
+    if (WaitForSingleObject(runThread_, 0) != WAIT_OBJECT_0) return false;
+    CloseHandle(runThread_);
+    runThread_ = nullptr;
+  }
+  busy_ = &busy;
+  runThread_ = CreateThread(nullptr, 0, RunExposeMain, this, 0, nullptr);
+  return runThread_ != nullptr;
+}
+
+bool EXPOSE_DLG::running() { return runThread_ && WaitForSingleObject(runThread_, 0) == WAIT_TIMEOUT; }
+
+int32_t EXPOSE_DLG::selected() {
+  std::lock_guard lock(itemsMutex_);
+  return animation_.selected();
+}
+
+std::vector<HWND> EXPOSE_DLG::listedWindows() {
+  std::lock_guard lock(itemsMutex_);
+  return windows_;
+}
+
+std::vector<Rect> EXPOSE_DLG::shownRects() {
+  std::lock_guard lock(itemsMutex_);
+  return animation_.shownRects();
+}
+
+std::vector<Rect> EXPOSE_DLG::restingRects() {
+  std::lock_guard lock(itemsMutex_);
+  return targets_;
+}
+
+bool EXPOSE_DLG::holdsPictures() {
+  std::lock_guard lock(itemsMutex_);
+  bool panels = false;
+  for (auto& panel : panels_) panels = panels || (panel && panel->HasPicture());
+  return backdrop_ || backBuffer_ || panels;
+}
+
+// ---- Input -------------------------------------------------------------------------------------
+
+bool EXPOSE_DLG::PreTranslateMessage(MSG* msg) {
+  if (toolTip_ && msg->hwnd == hwnd()) {
+    if (mode_ == 1 && hovered_ != -1) {
+      SendMessageW(toolTip_, TTM_ACTIVATE, TRUE, 0);
+      SendMessageW(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
+    } else {
+      SendMessageW(toolTip_, TTM_ACTIVATE, FALSE, 0);
+    }
+  }
+  return false;
+}
+
+std::optional<LRESULT> EXPOSE_DLG::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INPUT:
+      OnKeyboardInput(reinterpret_cast<HRAWINPUT>(lParam));
+      return std::nullopt;
+    case WM_MOUSEMOVE:
+      OnMouseMove({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return std::nullopt;
+    case kEnsurePanelsMessage:
+      CreatePanels(static_cast<size_t>(wParam));
+      return 0;
+    default:
+      return Dialog::WindowProc(message, wParam, lParam);
+  }
+}
+
+void EXPOSE_DLG::OnKeyboardInput(HRAWINPUT handle) {
+  UINT size = 0;
+  if (GetRawInputData(handle, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) != 0) return;
+  if (size == 0 || size >= kRawInputSizeLimit) return;
+  alignas(8) BYTE buffer[kRawInputSizeLimit];
+  if (GetRawInputData(handle, RID_INPUT, buffer, &size, sizeof(RAWINPUTHEADER)) != size) return;
+  const auto* input = reinterpret_cast<const RAWINPUT*>(buffer);
+  if (input->header.dwType != RIM_TYPEKEYBOARD || mode_ != 1) return;
+  const RAWKEYBOARD& key = input->data.keyboard;
+  if (key.Message != WM_KEYDOWN && key.Message != WM_SYSKEYDOWN) return;
+
+  int32_t selectedNow = -1;
+  int32_t count = 0;
+  int32_t columns = 1;
+  {
+    std::lock_guard lock(itemsMutex_);
+    selectedNow = animation_.selected();
+    count = static_cast<int32_t>(windows_.size());
+    columns = grid_.columns;
+  }
+  const OverviewKeyOutcome outcome = OverviewKey(key.VKey, selectedNow, count, columns);
+  switch (outcome.kind) {
+    case OverviewKeyOutcome::Kind::MoveSelection:
+      MoveSelectionTo(outcome.index);
+      break;
+    case OverviewKeyOutcome::Kind::Choose:
+      RequestClose(true, outcome.index);
+      break;
+    case OverviewKeyOutcome::Kind::Cancel:
+      RequestClose(false, -1);
+      break;
+    case OverviewKeyOutcome::Kind::Nothing:
+      break;
+  }
+}
+
+void EXPOSE_DLG::OnRawMouse(uint16_t buttonFlags) {
+  if (!hwnd()) return;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  ScreenToClient(hwnd(), &cursor);
+  const int32_t hit = HitTest({cursor.x, cursor.y});
+  // A release anywhere ends the overview: on an item it picks it, elsewhere it cancels.
+  if (buttonFlags & RI_MOUSE_LEFT_BUTTON_UP) RequestClose(hit != -1, hit);
+  hovered_ = hit;
+}
+
+int32_t EXPOSE_DLG::HitTest(Point client) {
+  std::lock_guard lock(itemsMutex_);
+  return HitTestItem(animation_.shownRects(), mode_ == 1, client);
+}
+
+void EXPOSE_DLG::OnMouseMove(Point client) {
+  if (client == lastMouse_) return;
+  lastMouse_ = client;
+  if (mode_ != 1) return;
+  const int32_t hit = HitTest(client);
+  if (hit != -1 && hit != selected()) SelectItem(hit);
+}
+
+void EXPOSE_DLG::SelectItem(int32_t index) {
+  std::wstring title;
+  {
+    std::lock_guard lock(itemsMutex_);
+    if (index < 0 || static_cast<size_t>(index) >= windows_.size() || index == animation_.selected()) return;
+    animation_.Select(index);
+    title = titles_[static_cast<size_t>(index)];
+  }
+  if (animationWake_) SetEvent(animationWake_);
+  SetToolText(title);
+}
+
+void EXPOSE_DLG::MoveSelectionTo(int32_t index) {
+  Rect target;
+  {
+    std::lock_guard lock(itemsMutex_);
+    if (index < 0 || static_cast<size_t>(index) >= targets_.size() || index == animation_.selected()) return;
+    target = targets_[static_cast<size_t>(index)];
+  }
+  const Point centre = ItemCentreOnScreen(target, monitorOrigin_);
+  SetCursorPos(centre.x, centre.y);
+  hovered_ = index;
+  if (toolTip_) SendMessageW(toolTip_, TTM_ACTIVATE, TRUE, 0);
+  // The move the system reports for the new position selects the item too; selecting it here as
+  // well keeps the keys working where no such move is reported.
+  SelectItem(index);
+}
+
+void EXPOSE_DLG::RequestClose(bool choose, int32_t index) {
+  if (choose) chosen_ = index;
+  closeRequested_ = 1;
+  if (decision_) SetEvent(decision_);
+}
+
+void EXPOSE_DLG::SetToolText(const std::wstring& text) {
+  if (!toolTip_) return;
+  TOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = hwnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(hwnd());
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(toolTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// ---- Painting ----------------------------------------------------------------------------------
+
+bool EXPOSE_DLG::OnPaint() {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(hwnd(), &paint);
+  const RECT& update = paint.rcPaint;
+  const int width = update.right - update.left;
+  const int height = update.bottom - update.top;
+  std::lock_guard lock(itemsMutex_);
+  if (!backdrop_) {
+    EndPaint(hwnd(), &paint);
+    return true;
+  }
+  const bool composition = composition_;
+  auto cacheLock = snapshots_.Lock();
+  std::vector<OverviewItemView> items;
+  for (size_t i = 0; i < windows_.size(); ++i) {
+    const SnapshotCache::Record* record = composition ? nullptr : snapshots_.Find(windows_[i]);
+    // A window closed since the layout has nothing left to show.
+    const bool gone = !IsWindow(windows_[i]);
+    items.push_back({titles_[i], record && !gone ? record->picture.get() : nullptr});
+  }
+  if (paintPending_.exchange(false) && !composition) {
+    // The resting pictures become part of the backdrop: later paints only copy it.
+    GdiplusCanvas canvas(backdrop_->bits(), backdrop_->width(), backdrop_->height(), backdrop_->strideBytes());
+    PaintItemsAtRest(canvas, targets_, items);
+    canvas.Flush();
+  }
+  if (backBuffer_) {
+    BitBlt(backBuffer_->dc(), update.left, update.top, width, height, backdrop_->dc(), update.left, update.top, SRCCOPY);
+    GdiFlush();
+    std::vector<Growth> growth;
+    for (size_t i = 0; i < animation_.size(); ++i) growth.push_back(animation_.growth(static_cast<int32_t>(i)));
+    {
+      GdiplusCanvas canvas(backBuffer_->bits(), backBuffer_->width(), backBuffer_->height(), backBuffer_->strideBytes());
+      BackBufferIcons icons(canvas, backBuffer_->dc(), icons_);
+      OverlayState state{&animation_.shownRects(), &growth, animation_.selected(), composition,
+                         GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+      if (items.size() == animation_.size()) PaintOverlay(canvas, state, items, icons);
+      canvas.Flush();
+    }
+    BitBlt(dc, update.left, update.top, width, height, backBuffer_->dc(), update.left, update.top, SRCCOPY);
+  } else {
+    BitBlt(dc, update.left, update.top, width, height, backdrop_->dc(), update.left, update.top, SRCCOPY);
+  }
+  EndPaint(hwnd(), &paint);
+  return true;
+}
+
+// ---- Animation ---------------------------------------------------------------------------------
+
+void EXPOSE_DLG::StartAnimation() {
+  if (animationThread_) return;
+  animationWake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  if (!animationWake_) return;
+  animationStop_ = false;
+  animationThread_ = CreateThread(nullptr, 0, AnimationMain, this, 0, nullptr);
+  if (animationThread_) SetThreadPriority(animationThread_, THREAD_PRIORITY_ABOVE_NORMAL);
+}
+
+void EXPOSE_DLG::StopAnimation() {
+  if (!animationThread_) return;
+  animationStop_ = true;
+  SetEvent(animationWake_);
+  if (WaitForSingleObject(animationThread_, kThreadEndWaitMs) != WAIT_OBJECT_0) return;
+  CloseHandle(animationThread_);
+  CloseHandle(animationWake_);
+  animationThread_ = nullptr;
+  animationWake_ = nullptr;
+}
+
+DWORD WINAPI EXPOSE_DLG::AnimationMain(LPVOID self) {
+  auto* overview = static_cast<EXPOSE_DLG*>(self);
+  ++overview->animationThreads_;
+  overview->Animate();
+  --overview->animationThreads_;
+  return 0;
+}
+
+void EXPOSE_DLG::Animate() {
+  while (!animationStop_) {
+    bool moving = false;
+    {
+      std::lock_guard lock(itemsMutex_);
+      moving = animation_.Moving();
+    }
+    if (!moving) {
+      // Nothing grows or shrinks: no wake-up until the selection changes or the overview closes.
+      WaitForSingleObject(animationWake_, INFINITE);
+      continue;
+    }
+    std::vector<RECT> cells;
+    std::vector<std::pair<HTHUMBNAIL, Rect>> thumbnails;
+    {
+      std::lock_guard lock(itemsMutex_);
+      for (int32_t index : animation_.Step()) {
+        const Rect cell = CellOf(grid_, index);
+        cells.push_back({cell.left - kFrameReach, cell.top - kFrameReach, cell.right + kFrameReach, cell.bottom + kFrameReach});
+        if (composition_ && static_cast<size_t>(index) < thumbnails_.size() && thumbnails_[static_cast<size_t>(index)]) {
+          thumbnails.emplace_back(thumbnails_[static_cast<size_t>(index)], animation_.shownRects()[static_cast<size_t>(index)]);
+        }
+      }
+    }
+    for (const auto& [thumbnail, rect] : thumbnails) {
+      DWM_THUMBNAIL_PROPERTIES properties{};
+      properties.dwFlags = DWM_TNP_RECTDESTINATION | DWM_TNP_OPACITY | DWM_TNP_VISIBLE;
+      properties.rcDestination = {rect.left, rect.top, rect.right, rect.bottom};
+      properties.opacity = 255;
+      properties.fVisible = TRUE;
+      dwm_.updateProperties(thumbnail, &properties);
+    }
+    for (const RECT& cell : cells) InvalidateRect(hwnd(), &cell, FALSE);
+    Sleep(kAnimationStepMs);
+  }
+}
+
+}  // namespace corvan

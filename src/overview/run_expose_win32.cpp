@@ -1,0 +1,339 @@
+// One opening of the overview, on a thread of its own: backdrop and panels, the layout, the wait
+// for the user's decision, closing and activating the chosen window.
+#include <ctime>
+#include <random>
+
+#include "overview/backdrop_gradients.h"
+#include "overview/expose_dlg_win32.h"
+#include "overview/snapshot_rules.h"
+#include "overview/window_facts_win32.h"
+#include "ui/gdiplus_canvas_win32.h"
+
+namespace corvan {
+namespace {
+
+constexpr DWORD kShowSettleMs = 4;
+constexpr int kTitleChars = 200;
+constexpr UINT kIconQueryMs = 100;
+
+// Runs `action` with this thread's input attached to the thread of `window`, and that window's
+// process allowed to take the foreground: the system lets only the foreground's owner move it.
+template <typename Action>
+void WithInputOf(HWND window, Action action) {
+  DWORD process = 0;
+  const DWORD thread = window ? GetWindowThreadProcessId(window, &process) : 0;
+  const DWORD self = GetCurrentThreadId();
+  const bool attached = thread && thread != self && AttachThreadInput(self, thread, TRUE);
+  if (process) AllowSetForegroundWindow(process);
+  action();
+  if (attached) AttachThreadInput(self, thread, FALSE);
+}
+
+RECT MonitorRect(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(monitor, &info);
+  return info.rcMonitor;
+}
+
+// The desktop's picture for a monitor: the desktop window rendered, or where it cannot be, the
+// screen copied; opaque, then darkened.
+std::unique_ptr<LayeredSurface> DimmedDesktop(HWND desktopWindow, bool canRender, const RECT& monitor,
+                                              BackdropKind kind, std::minstd_rand& random) {
+  const int width = monitor.right - monitor.left;
+  const int height = monitor.bottom - monitor.top;
+  auto surface = std::make_unique<LayeredSurface>();
+  if (!surface->Prepare(width, height)) return nullptr;
+  const bool rendered = canRender && desktopWindow && PrintWindow(desktopWindow, surface->dc(), PW_CLIENTONLY);
+  if (!rendered) {
+    HDC screen = GetDC(nullptr);
+    BitBlt(surface->dc(), 0, 0, width, height, screen, monitor.left, monitor.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+  }
+  GdiFlush();
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(surface->bits() + static_cast<size_t>(y) * surface->strideBytes());
+    for (int x = 0; x < width; ++x) row[x] |= 0xFF000000u;
+  }
+  const int firstR = static_cast<int>(random() % 3);
+  const int secondR = static_cast<int>(random() % 3);
+  const BackdropGradients gradients = ChooseBackdropGradients(kind, firstR, secondR, width, height);
+  GdiplusCanvas canvas(surface->bits(), width, height, surface->strideBytes());
+  const RectF whole{0, 0, static_cast<float>(width), static_cast<float>(height)};
+  canvas.Fill(gradients.first, whole);
+  canvas.Fill(gradients.second, whole);
+  canvas.Flush();
+  return surface;
+}
+
+std::wstring TitleOf(HWND window) {
+  wchar_t buffer[kTitleChars + 1] = {};
+  const int length = GetWindowTextW(window, buffer, kTitleChars + 1);
+  return std::wstring(buffer, length > 0 ? static_cast<size_t>(length) : 0);
+}
+
+// The first icon the window or its class has; it stays theirs.
+HICON IconOf(HWND window) {
+  if (auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON))) return icon;
+  if (auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM))) return icon;
+  for (WPARAM kind : {WPARAM{ICON_BIG}, WPARAM{ICON_SMALL}, WPARAM{ICON_SMALL2}}) {
+    DWORD_PTR icon = 0;
+    // A hung window must not hold the overview up.
+    if (SendMessageTimeoutW(window, WM_GETICON, kind, 0, SMTO_ABORTIFHUNG, kIconQueryMs, &icon) && icon) {
+      return reinterpret_cast<HICON>(icon);
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+DWORD WINAPI EXPOSE_DLG::RunExposeMain(LPVOID self) {
+  static_cast<EXPOSE_DLG*>(self)->RunExpose();
+  return 0;
+}
+
+void EXPOSE_DLG::RunExpose() {
+  std::minstd_rand random(static_cast<unsigned>(std::time(nullptr)));
+  BOOL compositionOn = FALSE;
+  composition_ = dwm_.complete() && SUCCEEDED(dwm_.isCompositionEnabled(&compositionOn)) && compositionOn;
+  previousForeground_ = GetForegroundWindow();
+
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const HMONITOR cursorMonitor = MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST);
+  const RECT monitor = MonitorRect(cursorMonitor);
+  const HWND desktopWindow = FindWindowW(L"Progman", nullptr);
+  otherMonitors_ = CollectOtherMonitors(cursorMonitor);
+
+  chosen_ = -1;
+  hovered_ = -1;
+  mode_ = 0;
+  std::vector<HWND> windows = CollectWindows(hwnd());
+  {
+    std::lock_guard lock(itemsMutex_);
+    windows_ = std::move(windows);
+    titles_.assign(windows_.size(), std::wstring());
+    icons_.assign(windows_.size(), nullptr);
+    targets_.clear();
+    thumbnails_.clear();
+    animation_.Reset({}, 0);
+  }
+  monitorOrigin_ = {monitor.left, monitor.top};
+  closeRequested_ = 0;
+  ResetEvent(decision_);
+
+  auto backdrop = DimmedDesktop(desktopWindow, osMajorVersion_ > 5, monitor, BackdropKind::Overview, random);
+  {
+    std::lock_guard lock(itemsMutex_);
+    backdrop_ = std::move(backdrop);
+  }
+  PreparePanels(desktopWindow);
+
+  SetWindowPos(hwnd(), nullptr, monitor.left, monitor.top, monitor.right - monitor.left, monitor.bottom - monitor.top,
+               SWP_NOZORDER);
+  ShowWindow(hwnd(), SW_RESTORE);
+  BringWindowToTop(hwnd());
+  Sleep(kShowSettleMs);
+  ShowPanels(desktopWindow);
+  WithInputOf(GetForegroundWindow(), [&] {
+    SetForegroundWindow(hwnd());
+    BringWindowToTop(hwnd());
+  });
+
+  if (composition_) {
+    LayoutWithThumbnails();
+  } else {
+    LayoutWithSnapshots();
+  }
+  WaitForDecision();
+  mode_ = 0;
+  StopAnimation();
+  CloseItems();
+  if (ending_) return;
+
+  ShowWindow(hwnd(), SW_HIDE);
+  HidePanels(desktopWindow);
+  if (mainWindow_ && IsWindowVisible(mainWindow_)) InvalidateRect(mainWindow_, nullptr, FALSE);
+
+  HWND target = previousForeground_;
+  {
+    std::lock_guard lock(itemsMutex_);
+    const int32_t chosen = chosen_;
+    if (chosen >= 0 && static_cast<size_t>(chosen) < windows_.size()) target = windows_[static_cast<size_t>(chosen)];
+  }
+  // A window closed meanwhile is simply not activated.
+  if (target && IsWindow(target)) {
+    WithInputOf(target, [&] {
+      SetForegroundWindow(target);
+      if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
+      BringWindowToTop(target);
+    });
+  }
+  ClipCursor(nullptr);
+  ReleasePictures();
+}
+
+void EXPOSE_DLG::PreparePanels(HWND desktopWindow) {
+  EnsurePanels(otherMonitors_.size());
+  std::minstd_rand random(static_cast<unsigned>(std::time(nullptr)) + 1);
+  for (size_t k = 0; k < otherMonitors_.size() && k < panels_.size(); ++k) {
+    PanelDlg* panel = panels_[k].get();
+    if (!panel || !panel->hwnd()) continue;
+    SetWindowTextW(panel->hwnd(), (L"panel " + std::to_wstring(k)).c_str());
+    panel->SetPicture(DimmedDesktop(desktopWindow, osMajorVersion_ > 5, MonitorRect(otherMonitors_[k]),
+                                     BackdropKind::Panel, random));
+  }
+}
+
+void EXPOSE_DLG::ShowPanels(HWND desktopWindow) {
+  (void)desktopWindow;
+  for (size_t k = 0; k < otherMonitors_.size() && k < panels_.size(); ++k) {
+    PanelDlg* panel = panels_[k].get();
+    if (!panel || !panel->hwnd()) continue;
+    const RECT rect = MonitorRect(otherMonitors_[k]);
+    WithInputOf(GetDesktopWindow(), [&] {
+      SetWindowPos(panel->hwnd(), HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0);
+      ShowWindow(panel->hwnd(), SW_RESTORE);
+      SetForegroundWindow(panel->hwnd());
+      BringWindowToTop(panel->hwnd());
+    });
+  }
+}
+
+void EXPOSE_DLG::HidePanels(HWND desktopWindow) {
+  (void)desktopWindow;
+  for (size_t k = 0; k < otherMonitors_.size() && k < panels_.size(); ++k) {
+    PanelDlg* panel = panels_[k].get();
+    if (!panel || !panel->hwnd()) continue;
+    WithInputOf(GetDesktopWindow(), [&] { ShowWindow(panel->hwnd(), SW_HIDE); });
+  }
+}
+
+void EXPOSE_DLG::LayoutWithThumbnails() {
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  const std::vector<HWND> windows = listedWindows();
+  const int32_t count = static_cast<int32_t>(windows.size());
+  const OverviewGrid grid = ComputeGrid(window.right - window.left, window.bottom - window.top, count);
+  const int32_t step = GrowStepSize(count, true);
+  std::vector<Rect> targets(windows.size());
+  std::vector<Growth> steps(windows.size(), Growth{static_cast<double>(step), static_cast<double>(step)});
+  std::vector<HTHUMBNAIL> thumbnails(windows.size(), nullptr);
+  for (size_t i = 0; i < windows.size(); ++i) {
+    // An item without a thumbnail keeps a place of the largest size: nothing is seen there, but
+    // the pointer and the keys still reach its window.
+    targets[i] = PlaceItem(grid, static_cast<int32_t>(i), {grid.maxItemWidth, grid.maxItemHeight});
+    HTHUMBNAIL thumbnail = nullptr;
+    if (FAILED(dwm_.registerThumbnail(hwnd(), windows[i], &thumbnail))) continue;
+    thumbnails[i] = thumbnail;
+    SIZE source{};
+    dwm_.querySourceSize(thumbnail, &source);
+    targets[i] = PlaceItem(grid, static_cast<int32_t>(i), FitItem(grid, source.cx, source.cy));
+    steps[i] = ProportionalStep(step, source.cx, source.cy);
+    DWM_THUMBNAIL_PROPERTIES properties{};
+    properties.dwFlags = DWM_TNP_RECTDESTINATION | DWM_TNP_OPACITY | DWM_TNP_VISIBLE;
+    properties.rcDestination = {targets[i].left, targets[i].top, targets[i].right, targets[i].bottom};
+    properties.opacity = 255;
+    properties.fVisible = TRUE;
+    dwm_.updateProperties(thumbnail, &properties);
+  }
+  FinishLayout(grid, std::move(targets), std::move(steps), std::move(thumbnails));
+}
+
+void EXPOSE_DLG::LayoutWithSnapshots() {
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  const std::vector<HWND> windows = listedWindows();
+  const int32_t count = static_cast<int32_t>(windows.size());
+  const OverviewGrid grid = ComputeGrid(window.right - window.left, window.bottom - window.top, count);
+  snapshots_.Refresh(windows, printFlags_);
+  const int32_t step = GrowStepSize(count, false);
+  std::vector<Rect> targets;
+  std::vector<Growth> steps;
+  for (size_t i = 0; i < windows.size(); ++i) {
+    RECT rect{};
+    GetWindowRect(windows[i], &rect);
+    SnapshotFacts facts;
+    facts.minimised = IsIconic(windows[i]) != FALSE;
+    facts.windowSize = {rect.right - rect.left, rect.bottom - rect.top};
+    bool hasPicture = false;
+    {
+      auto lock = snapshots_.Lock();
+      if (const SnapshotCache::Record* record = snapshots_.Find(windows[i])) {
+        facts.hasRecord = true;
+        facts.capturedSize = record->capturedSize;
+        hasPicture = record->picture != nullptr;
+      }
+    }
+    const SnapshotSize source = LayoutSourceSize(facts, hasPicture);
+    targets.push_back(PlaceItem(grid, static_cast<int32_t>(i), FitSnapshotItem(grid, source.width, source.height)));
+    steps.push_back(ProportionalStep(step, targets.back().right - targets.back().left,
+                                     targets.back().bottom - targets.back().top));
+  }
+  FinishLayout(grid, std::move(targets), std::move(steps), {});
+}
+
+void EXPOSE_DLG::FinishLayout(const OverviewGrid& grid, std::vector<Rect> targets, std::vector<Growth> steps,
+                              std::vector<HTHUMBNAIL> thumbnails) {
+  const std::vector<HWND> windows = listedWindows();
+  std::vector<std::wstring> titles;
+  std::vector<HICON> icons;
+  for (HWND window : windows) {
+    titles.push_back(TitleOf(window));
+    icons.push_back(IconOf(window));
+  }
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  auto backBuffer = std::make_unique<LayeredSurface>();
+  if (!backBuffer->Prepare(client.right + 1, client.bottom + 1)) backBuffer.reset();
+  {
+    std::lock_guard lock(itemsMutex_);
+    grid_ = grid;
+    std::vector<GrowShrinkAnimation::Item> items;
+    for (size_t i = 0; i < targets.size(); ++i) {
+      items.push_back({targets[i], CellOf(grid, static_cast<int32_t>(i)), steps[i]});
+    }
+    animation_.Reset(std::move(items), GrowMargin(static_cast<int32_t>(targets.size())));
+    targets_ = std::move(targets);
+    thumbnails_ = std::move(thumbnails);
+    titles_ = std::move(titles);
+    icons_ = std::move(icons);
+    backBuffer_ = std::move(backBuffer);
+  }
+  StartAnimation();
+  paintPending_ = true;
+  mode_ = 1;
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  if (windows.size() == 1) SelectItem(0);
+  if (windows.size() >= 2) SelectItem(1);
+  InvalidateRect(hwnd(), nullptr, FALSE);
+  if (busy_) *busy_ = 0;
+}
+
+void EXPOSE_DLG::WaitForDecision() {
+  // Set by a key, a button release or the program's end; nothing else wakes this thread.
+  WaitForSingleObject(decision_, INFINITE);
+}
+
+void EXPOSE_DLG::CloseItems() {
+  std::vector<HTHUMBNAIL> thumbnails;
+  {
+    std::lock_guard lock(itemsMutex_);
+    thumbnails.swap(thumbnails_);
+  }
+  for (HTHUMBNAIL thumbnail : thumbnails) {
+    if (thumbnail) dwm_.unregisterThumbnail(thumbnail);
+  }
+}
+
+void EXPOSE_DLG::ReleasePictures() {
+  for (auto& panel : panels_) {
+    if (panel) panel->SetPicture(nullptr);
+  }
+  std::lock_guard lock(itemsMutex_);
+  backdrop_.reset();
+  backBuffer_.reset();
+}
+
+}  // namespace corvan

@@ -1,0 +1,86 @@
+#include "overview/snapshot_cache_win32.h"
+
+#include <cstring>
+
+#include "ui/layered_win32.h"
+
+namespace corvan {
+namespace {
+
+SnapshotSize WindowSize(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+}  // namespace
+
+void SnapshotCache::Refresh(const std::vector<HWND>& windows, uint32_t printFlags) {
+  std::vector<std::pair<HWND, SnapshotSize>> wanted;
+  {
+    std::lock_guard lock(mutex_);
+    // A handle that has gone may come back on a new window: its record must not stand for it.
+    for (auto it = records_.begin(); it != records_.end();) {
+      it = IsWindow(it->first) ? std::next(it) : records_.erase(it);
+    }
+    for (HWND window : windows) {
+      auto found = records_.find(window);
+      SnapshotFacts facts;
+      facts.minimised = IsIconic(window) != FALSE;
+      facts.windowSize = WindowSize(window);
+      facts.hasRecord = found != records_.end();
+      if (facts.hasRecord) facts.capturedSize = found->second.capturedSize;
+      if (NeedsCapture(facts)) wanted.emplace_back(window, facts.windowSize);
+    }
+  }
+  for (const auto& [window, size] : wanted) {
+    // Rendering goes through the window's own thread, which may be painting the overview and
+    // waiting for this lock: the lock is not held while a window renders.
+    std::unique_ptr<ArgbImage> picture = CaptureWindow(window, size, printFlags);
+    std::lock_guard lock(mutex_);
+    records_[window] = Record{std::move(picture), size};
+  }
+}
+
+const SnapshotCache::Record* SnapshotCache::Find(HWND window) const {
+  auto found = records_.find(window);
+  return found == records_.end() ? nullptr : &found->second;
+}
+
+uint32_t SystemSnapshotPrintFlags() {
+  // The version query answers 6.2 on later systems to programs without a compatibility list; the
+  // kernel's own query tells the truth.
+  using RtlGetVersionCall = LONG(WINAPI*)(OSVERSIONINFOW*);
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+  auto query = ntdll ? reinterpret_cast<RtlGetVersionCall>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
+                     : nullptr;
+  if (!query || query(&version) != 0) return 0;
+  return SnapshotPrintFlags(version.dwMajorVersion, version.dwMinorVersion);
+}
+
+std::unique_ptr<ArgbImage> CaptureWindow(HWND window, SnapshotSize size, uint32_t printFlags) {
+  if (size.width <= 0 || size.height <= 0) return nullptr;
+  LayeredSurface full;
+  if (!full.Prepare(size.width, size.height)) return nullptr;
+  if (!PrintWindow(window, full.dc(), printFlags)) return nullptr;
+  const SnapshotSize stored = StoredSnapshotSize(size.width, size.height);
+  if (stored.width <= 0 || stored.height <= 0) return nullptr;
+  LayeredSurface scaled;
+  if (!scaled.Prepare(stored.width, stored.height)) return nullptr;
+  SetStretchBltMode(scaled.dc(), HALFTONE);
+  SetBrushOrgEx(scaled.dc(), 0, 0, nullptr);
+  StretchBlt(scaled.dc(), 0, 0, stored.width, stored.height, full.dc(), 0, 0, size.width, size.height, SRCCOPY);
+  GdiFlush();
+  auto picture = std::make_unique<ArgbImage>(stored.width, stored.height);
+  for (int y = 0; y < stored.height; ++y) {
+    const auto* source = reinterpret_cast<const uint32_t*>(scaled.bits() + static_cast<size_t>(y) * scaled.strideBytes());
+    uint32_t* target = picture->Row(y);
+    // GDI leaves the alpha byte empty: the picture is opaque.
+    for (int x = 0; x < stored.width; ++x) target[x] = source[x] | 0xFF000000u;
+  }
+  return picture;
+}
+
+}  // namespace corvan

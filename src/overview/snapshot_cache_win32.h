@@ -1,0 +1,44 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "overview/snapshot_rules.h"
+#include "ui/argb_image.h"
+
+namespace corvan {
+
+// Pictures of windows for the overview when the system draws no live thumbnails. A window is
+// captured when first seen and again only when its size has changed; pictures are kept at most
+// kMaxSnapshotSide on a side. Readers hold the lock while they use a picture.
+class SnapshotCache {
+ public:
+  struct Record {
+    std::unique_ptr<ArgbImage> picture;
+    SnapshotSize capturedSize;
+  };
+
+  // Brings the pictures of the listed windows up to date and forgets those of windows that have
+  // gone. Captures with the window-rendering flags given.
+  void Refresh(const std::vector<HWND>& windows, uint32_t printFlags);
+
+  std::unique_lock<std::mutex> Lock() { return std::unique_lock(mutex_); }
+  // The record of a window, or null; call with the lock held.
+  const Record* Find(HWND window) const;
+
+ private:
+  std::mutex mutex_;
+  std::map<HWND, Record> records_;
+};
+
+// The rendering flags this system supports for snapshots, from its true version.
+uint32_t SystemSnapshotPrintFlags();
+
+// A picture of the window scaled to its stored size, or nothing when it cannot be rendered.
+std::unique_ptr<ArgbImage> CaptureWindow(HWND window, SnapshotSize size, uint32_t printFlags);
+
+}  // namespace corvan

@@ -1,0 +1,285 @@
+#include "overview/expose_dlg_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+
+#include "platform/raw_input_win32.h"
+#include "skin_test_support.h"
+
+namespace corvan {
+namespace {
+
+constexpr int kBoundMs = 10000;
+
+// Like the program's message loop: every message is offered for pre-translation first.
+bool Pump(const std::function<bool()>& condition, int boundMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(boundMs);
+  for (;;) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (!Dialog::PreTranslateTree(&msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+    }
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return condition();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+}
+
+// A plain application window of one colour. Wine renders only this process's windows into
+// snapshots, so the overview's items are windows of the test itself.
+class ColouredWindow {
+ public:
+  ColouredWindow(const wchar_t* title, COLORREF colour, int x, int y) {
+    static const ATOM windowClass = [] {
+      WNDCLASSW wc{};
+      wc.lpfnWndProc = Proc;
+      wc.hInstance = GetModuleHandleW(nullptr);
+      wc.lpszClassName = L"OverviewTestWindow";
+      wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+      wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+      return RegisterClassW(&wc);
+    }();
+    (void)windowClass;
+    hwnd_ = CreateWindowExW(0, L"OverviewTestWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, 400, 300, nullptr,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
+    UpdateWindow(hwnd_);
+  }
+  ~ColouredWindow() {
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  }
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PAINT || message == WM_PRINTCLIENT) {
+      PAINTSTRUCT paint{};
+      HDC dc = message == WM_PAINT ? BeginPaint(hwnd, &paint) : reinterpret_cast<HDC>(wParam);
+      RECT client{};
+      GetClientRect(hwnd, &client);
+      HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)));
+      FillRect(dc, &client, brush);
+      DeleteObject(brush);
+      if (message == WM_PAINT) EndPaint(hwnd, &paint);
+      return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  HWND hwnd_ = nullptr;
+};
+
+// Hands the overview every raw mouse input of the process, as the main window does.
+class RawMouseRelay : public Dialog {
+ public:
+  explicit RawMouseRelay(EXPOSE_DLG& overview) : Dialog(IDD_MAGNIFIER), overview_(overview) {}
+  bool Register() {
+    RAWINPUTDEVICE mouse{1, 2, RIDEV_INPUTSINK, hwnd()};
+    return RegisterRawInputDevices(&mouse, 1, sizeof(mouse)) != FALSE;
+  }
+  ~RawMouseRelay() override {
+    RAWINPUTDEVICE mouse{1, 2, RIDEV_REMOVE, nullptr};
+    RegisterRawInputDevices(&mouse, 1, sizeof(mouse));
+  }
+
+ protected:
+  std::optional<LRESULT> WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_INPUT) {
+      alignas(8) RawInputBuffer buffer;
+      const RawInputView view = ReadRawInput(reinterpret_cast<HRAWINPUT>(lParam), buffer);
+      if (view.kind == RawInputView::Mouse && overview_.IsVisible()) overview_.OnRawMouse(view.buttonFlags);
+    }
+    return Dialog::WindowProc(message, wParam, lParam);
+  }
+
+ private:
+  EXPOSE_DLG& overview_;
+};
+
+void PressKey(WORD key) {
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_KEYBOARD;
+  input[0].ki.wVk = input[1].ki.wVk = key;
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+void ClickAt(Point screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+RECT MonitorUnderPointer() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &info);
+  return info.rcMonitor;
+}
+
+class OverviewWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(gdiplus.ok());
+    ASSERT_TRUE(overview.Create(nullptr));
+    ASSERT_TRUE(relay.Create(nullptr));
+    ASSERT_TRUE(relay.Register());
+    SetCursorPos(5, 5);
+    ASSERT_TRUE(Pump([&] { return IsWindowVisible(third.hwnd()) && IsWindowVisible(first.hwnd()); }, kBoundMs));
+  }
+
+  // Opens the overview with `front` in front and waits until its items are laid out.
+  void Open(HWND front) {
+    SetForegroundWindow(front);
+    ASSERT_TRUE(Pump([&] { return GetForegroundWindow() == front; }, kBoundMs));
+    busy = 1;
+    ASSERT_TRUE(overview.Open(busy));
+    ASSERT_TRUE(Pump([&] { return overview.laidOut() && busy == 0; }, kBoundMs)) << "laid out";
+    ASSERT_TRUE(Pump([&] { return overview.IsVisible(); }, kBoundMs));
+  }
+
+  // Waits until the overview's thread has closed it and activated its window.
+  bool WaitClosed() {
+    return Pump([&] { return !overview.running(); }, kBoundMs) && Pump([&] { return !overview.IsVisible(); }, kBoundMs);
+  }
+
+  size_t IndexOf(HWND window) {
+    const std::vector<HWND> listed = overview.listedWindows();
+    return static_cast<size_t>(std::find(listed.begin(), listed.end(), window) - listed.begin());
+  }
+
+  test::GdiplusSession gdiplus;
+  ColouredWindow first{L"First test window", RGB(200, 0, 0), 40, 40};
+  ColouredWindow second{L"Second test window", RGB(0, 200, 0), 240, 140};
+  ColouredWindow third{L"Third test window", RGB(0, 0, 200), 440, 240};
+  EXPOSE_DLG overview;
+  RawMouseRelay relay{overview};
+  std::atomic<int32_t> busy{0};
+};
+
+TEST_F(OverviewWindow, CoversTheMonitorWithTheWindowsAndRightThenEnterActivatesTheNextOne) {
+  Open(first.hwnd());
+  const RECT monitor = MonitorUnderPointer();
+  RECT shown{};
+  GetWindowRect(overview.hwnd(), &shown);
+  EXPECT_TRUE(EqualRect(&shown, &monitor)) << shown.left << "," << shown.top << " " << shown.right << "," << shown.bottom;
+  const std::vector<HWND> listed = overview.listedWindows();
+  for (HWND window : {first.hwnd(), second.hwnd(), third.hwnd()}) {
+    EXPECT_NE(std::find(listed.begin(), listed.end(), window), listed.end());
+  }
+  EXPECT_EQ(std::find(listed.begin(), listed.end(), overview.hwnd()), listed.end());
+  ASSERT_GE(listed.size(), 3u);
+  EXPECT_EQ(overview.selected(), 1) << "the second window in the list is pre-selected";
+
+  // The resting items show the windows' pictures on the dimmed desktop.
+  Pump([] { return false; }, 300);
+  struct Expected {
+    HWND window;
+    uint32_t colour;
+  };
+  for (const Expected& e : {Expected{first.hwnd(), 0xC80000u}, Expected{second.hwnd(), 0x00C800u},
+                            Expected{third.hwnd(), 0x0000C8u}}) {
+    const size_t index = IndexOf(e.window);
+    if (index == 1) continue;  // selected and growing
+    const Rect item = overview.shownRects()[index];
+    // Above the title, which sits on the item's bottom edge.
+    const POINT centre{monitor.left + (item.left + item.right) / 2, monitor.top + (item.top + item.bottom) / 2 - 20};
+    const uint32_t pixel = test::GrabScreen({centre.x, centre.y, centre.x + 1, centre.y + 1}).At(centre.x, centre.y);
+    for (int shift : {0, 8, 16}) {
+      const int want = static_cast<int>((e.colour >> shift) & 255);
+      const int got = static_cast<int>((pixel >> shift) & 255);
+      EXPECT_LE(std::abs(got - want), 24) << std::hex << pixel << " where the snapshot of " << e.colour << " is";
+    }
+  }
+  if (const char* hold = std::getenv("CORVAN_OVERVIEW_HOLD_MS")) Pump([] { return false; }, std::atoi(hold));
+
+  PressKey(VK_RIGHT);
+  ASSERT_TRUE(Pump([&] { return overview.selected() == 2; }, kBoundMs));
+  EXPECT_EQ(overview.animationThreads(), 1) << "one animation thread carries every item";
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_EQ(overview.chosen(), 2);
+  EXPECT_TRUE(Pump([&] { return GetForegroundWindow() == listed[2]; }, kBoundMs));
+  EXPECT_FALSE(overview.holdsPictures()) << "the backdrop and back buffer go with the overview";
+  EXPECT_EQ(overview.animationThreads(), 0);
+}
+
+TEST_F(OverviewWindow, EscapeReturnsToTheMinimisedWindowThatWasInFrontAndRestoresIt) {
+  SetForegroundWindow(second.hwnd());
+  ShowWindow(second.hwnd(), SW_SHOWMINNOACTIVE);
+  ASSERT_TRUE(Pump([&] { return IsIconic(second.hwnd()) != FALSE; }, kBoundMs));
+  Open(second.hwnd());
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_EQ(overview.chosen(), -1);
+  EXPECT_TRUE(Pump([&] { return GetForegroundWindow() == second.hwnd() && !IsIconic(second.hwnd()); }, kBoundMs));
+}
+
+TEST_F(OverviewWindow, AClickOnAnItemActivatesItsWindow) {
+  Open(third.hwnd());
+  const size_t index = IndexOf(first.hwnd());
+  ASSERT_LT(index, overview.listedWindows().size());
+  const RECT monitor = MonitorUnderPointer();
+  const Rect item = overview.shownRects()[index];
+  ClickAt({monitor.left + (item.left + item.right) / 2, monitor.top + (item.top + item.bottom) / 2});
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_EQ(overview.chosen(), static_cast<int32_t>(index));
+  EXPECT_TRUE(Pump([&] { return GetForegroundWindow() == first.hwnd(); }, kBoundMs));
+}
+
+TEST_F(OverviewWindow, ThePointerFlickingBetweenItemsLeavesOnlyTheLastOneGrown) {
+  Open(first.hwnd());
+  const std::vector<Rect> resting = overview.restingRects();
+  ASSERT_GE(resting.size(), 3u);
+  auto pointAt = [&](size_t i) {
+    const Rect& r = resting[i];
+    PostMessageW(overview.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+  };
+  for (int k = 0; k < 30; ++k) {
+    pointAt(static_cast<size_t>(k % 3));
+    Pump([] { return false; }, 7);
+  }
+  pointAt(0);
+  ASSERT_TRUE(Pump([&] { return overview.selected() == 0; }, kBoundMs));
+  EXPECT_EQ(overview.animationThreads(), 1);
+  EXPECT_TRUE(Pump([&] {
+    const std::vector<Rect> shown = overview.shownRects();
+    return shown[1] == resting[1] && shown[2] == resting[2] && !(shown[0] == resting[0]);
+  }, kBoundMs)) << "the others are back at rest, the last one grown";
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_EQ(overview.animationThreads(), 0);
+}
+
+TEST_F(OverviewWindow, AWindowClosedWhileListedActivatesNothingAndTheOverviewStillCloses) {
+  Open(first.hwnd());
+  const size_t index = IndexOf(third.hwnd());
+  ASSERT_LT(index, overview.listedWindows().size());
+  DestroyWindow(third.hwnd());
+  const RECT monitor = MonitorUnderPointer();
+  const Rect item = overview.shownRects()[index];
+  ClickAt({monitor.left + (item.left + item.right) / 2, monitor.top + (item.top + item.bottom) / 2});
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_EQ(overview.chosen(), static_cast<int32_t>(index));
+  EXPECT_FALSE(overview.holdsPictures());
+
+  // And it opens again.
+  Open(first.hwnd());
+  EXPECT_EQ(IndexOf(third.hwnd()), overview.listedWindows().size());
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitClosed());
+}
+
+}  // namespace
+}  // namespace corvan
