@@ -65,6 +65,7 @@ class EXPOSE_DLG : public Dialog {
   std::vector<Rect> shownRects();
   std::vector<Rect> restingRects();
   bool holdsPictures();
+  size_t snapshotCount() { return snapshots_.size(); }
   int animationThreads() const { return animationThreads_.load(); }
 
  protected:

@@ -331,6 +331,7 @@ void EXPOSE_DLG::ReleasePictures() {
   for (auto& panel : panels_) {
     if (panel) panel->SetPicture(nullptr);
   }
+  snapshots_.KeepOnlyMinimised();
   std::lock_guard lock(itemsMutex_);
   backdrop_.reset();
   backBuffer_.reset();

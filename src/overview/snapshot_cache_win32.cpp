@@ -15,6 +15,11 @@ SnapshotSize WindowSize(HWND window) {
 
 }  // namespace
 
+void SnapshotCache::KeepOnlyMinimised() {
+  std::lock_guard lock(mutex_);
+  std::erase_if(records_, [](const auto& record) { return !IsIconic(record.first); });
+}
+
 void SnapshotCache::Refresh(const std::vector<HWND>& windows, uint32_t printFlags) {
   std::vector<std::pair<HWND, SnapshotSize>> wanted;
   {

@@ -212,6 +212,7 @@ TEST_F(OverviewWindow, CoversTheMonitorWithTheWindowsAndRightThenEnterActivatesT
   EXPECT_EQ(overview.chosen(), 2);
   EXPECT_TRUE(Pump([&] { return GetForegroundWindow() == listed[2]; }, kBoundMs));
   EXPECT_FALSE(overview.holdsPictures()) << "the backdrop and back buffer go with the overview";
+  EXPECT_EQ(overview.snapshotCount(), 0u) << "so do the snapshots of windows that can be captured again";
   EXPECT_EQ(overview.animationThreads(), 0);
 }
 
