@@ -2,24 +2,19 @@
 
 namespace corvan {
 
-void RunInitSequence(MainWindowInit& init) {
+void RunInitBeforeShow(MainWindowInit& init) {
   init.InitialiseFramework();
   init.CreatePushLock();
   init.ComputeProgramDir();
   init.QueryWindowsVersion();
-  init.RegisterDeviceArrival();
-  init.LoadTrayMenu();
-  init.AddTrayIcon();
   // Labels are localised before the catalogue copies them.
   init.Localise();
   init.PublishMainWindow();
   init.BuildCatalogue();
-  init.CreateOverlayWindows();
   init.SetUpSkin();
   if (init.StartsHidden()) init.StartHideTimer();
   init.RegisterRawInput();
   init.Invalidate();
-  init.StartCursorFollower();
   init.StartRepaintAndPickerTimers();
   // The listener must be waiting before a later copy can pulse; settings come after it so a
   // slow registry cannot delay that.
@@ -27,6 +22,14 @@ void RunInitSequence(MainWindowInit& init) {
   init.LoadSettings();
   init.CreateTiltEvents();
   init.StartTiltWorkerAndCloseWatcher();
+}
+
+void RunInitAfterShow(MainWindowInit& init) {
+  init.RegisterDeviceArrival();
+  init.LoadTrayMenu();
+  init.AddTrayIcon();
+  init.CreateOverlayWindows();
+  init.StartCursorFollower();
   init.InstallMouseHook();
   init.LoadHookLibrary();
   init.InitialiseCom();

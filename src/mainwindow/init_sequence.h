@@ -2,8 +2,9 @@
 
 namespace corvan {
 
-// The main window's initialisation, one call per step, in the order the system is assembled.
-// The Windows window implements the steps; tests record the order.
+// The main window's initialisation, one call per step, in the order the system is assembled, in
+// two parts around the window's first appearance. The Windows window implements the steps; tests
+// record the order.
 class MainWindowInit {
  public:
   virtual ~MainWindowInit() = default;
@@ -36,6 +37,11 @@ class MainWindowInit {
   virtual void SaveSettings() = 0;
 };
 
-void RunInitSequence(MainWindowInit& init);
+// Before the window first appears: what it shows, and every listener that a later copy may pulse
+// as soon as it sees the window.
+void RunInitBeforeShow(MainWindowInit& init);
+// Right after the window has appeared: what the window does not show (tray icon, overlays, hooks,
+// the first save and push), so that the window comes up without waiting for them.
+void RunInitAfterShow(MainWindowInit& init);
 
 }  // namespace corvan

@@ -55,7 +55,8 @@ CCorvanAssistantDlg::~CCorvanAssistantDlg() {
 }
 
 BOOL CCorvanAssistantDlg::OnInitDialog() {
-  RunInitSequence(*this);
+  RunInitBeforeShow(*this);
+  PostMessageW(hwnd(), kInitAfterShowMessage, 0, 0);
   return TRUE;
 }
 
@@ -251,6 +252,11 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
   if (message == WM_COPYDATA) return OnRunRequest(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
   if (message == kCloseStartedMessage) {
     SetTimer(hwnd(), kTimerCloseBound, kCloseSequenceBoundMs, nullptr);
+    return 0;
+  }
+  if (message == kInitAfterShowMessage) {
+    // A close that came first needs none of it.
+    if (state_.shuttingDown == kRunning) RunInitAfterShow(*this);
     return 0;
   }
   if (message == kWakeFromSecondCopyMessage) {

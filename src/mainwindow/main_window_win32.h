@@ -36,6 +36,9 @@ class QxItemList;
 
 // Posted by the single-instance listener when a later copy asks for the window.
 inline constexpr UINT kWakeFromSecondCopyMessage = WM_APP + 1;
+// Posted to itself at the end of WM_INITDIALOG: the rest of the initialisation runs once the
+// window is up.
+inline constexpr UINT kInitAfterShowMessage = WM_APP + 3;
 
 // The two events start-up creates; later copies pulse them.
 struct InstanceEvents {
@@ -79,7 +82,7 @@ class CCorvanAssistantDlg : public Dialog,
   void OnOK() override {}
 
  private:
-  // Initialisation steps, run in order by RunInitSequence.
+  // Initialisation steps, run in order by RunInitBeforeShow and RunInitAfterShow.
   void InitialiseFramework() override;
   void CreatePushLock() override;
   void ComputeProgramDir() override;

@@ -64,7 +64,6 @@ TEST(MainWindowInit, EveryStepComesAfterWhatItNeeds) {
       {"tray menu",      "tray icon",                  "a click on the icon opens the menu"},
       {"localise",       "catalogue",                  "labels come from the language file"},
       {"catalogue",      "load",                       "loading checks the ids against the catalogue"},
-      {"overlays",       "skin",                       "the window turns layered between the overlays"},
       {"overlays",       "follower",                   "the follower moves the cursor overlay"},
       {"overlays",       "mouse hook",                 "the hook asks whether the board shows"},
       {"overlays",       "hook library",               "the library is handed the board's window"},
@@ -78,12 +77,22 @@ TEST(MainWindowInit, EveryStepComesAfterWhatItNeeds) {
   };
   for (bool hidden : {false, true}) {
     RecordingInit init(hidden);
-    RunInitSequence(init);
+    RunInitBeforeShow(init);
+    init.steps.push_back("shown");
+    RunInitAfterShow(init);
     for (const Row& row : rows) {
       EXPECT_LT(Position(init.steps, row.before), Position(init.steps, row.after))
           << row.before << " before " << row.after << ": " << row.because;
     }
     EXPECT_EQ(init.steps.back(), "save");
+    // What the window shows, and whatever a later copy or a test may pulse once it sees it.
+    for (const char* step : {"skin", "catalogue", "load", "listener", "tilt worker, close watcher", "raw input"}) {
+      EXPECT_LT(Position(init.steps, step), Position(init.steps, "shown")) << step;
+    }
+    // Nothing the window does not show keeps it from coming up.
+    for (const char* step : {"tray icon", "overlays", "mouse hook", "save"}) {
+      EXPECT_GT(Position(init.steps, step), Position(init.steps, "shown")) << step;
+    }
     const bool hideTimer = std::find(init.steps.begin(), init.steps.end(), "hide timer") != init.steps.end();
     EXPECT_EQ(hideTimer, hidden) << "the hide timer runs only for a hidden start";
   }
