@@ -6,6 +6,7 @@
 #include "platform/raw_input_win32.h"
 #include "mainwindow/main_window_timers.h"
 #include "mainwindow/main_window_win32.h"
+#include "presenter/board_dlg_win32.h"
 #include "presenter/circle_dlg_win32.h"
 #include "presenter/cursor_dlg_win32.h"
 #include "ui/picker_win32.h"
@@ -38,6 +39,8 @@ void CCorvanAssistantDlg::OnRawInput(HRAWINPUT handle) {
 
 void CCorvanAssistantDlg::OnRawMouse(const RawInputView& mouse) {
   if (hooks_) hooks_->WatchMouseHook();
+  // The board follows every motion, not only button changes.
+  if (board_) board_->OnRawMouse({mouse.lastX, mouse.lastY, mouse.buttonFlags, mouse.buttonData});
   if (mouse.buttonFlags == 0 || !picker_) return;
   POINT cursor{};
   GetCursorPos(&cursor);

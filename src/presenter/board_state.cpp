@@ -180,4 +180,8 @@ Rect SpotlightReach(Point pointer, int size) {
   return {pointer.x - s - 2, pointer.y - s - 2, pointer.x + s + 2, pointer.y + s + 2};
 }
 
+bool BoardMonitorStillThere(const Rect& boardMonitor, const std::vector<Rect>& monitors) {
+  return std::find(monitors.begin(), monitors.end(), boardMonitor) != monitors.end();
+}
+
 }  // namespace corvan

@@ -101,4 +101,8 @@ PolygonSpans SpotlightSpans(Point pointer, int size, int width, int height);
 // The rectangle the spotlight with that size may change around the pointer.
 Rect SpotlightReach(Point pointer, int size);
 
+// Whether the monitor a board was made for is still one of the monitors, unchanged in place and
+// size; when it is not, the frozen picture no longer matches the screen.
+bool BoardMonitorStillThere(const Rect& boardMonitor, const std::vector<Rect>& monitors);
+
 }  // namespace corvan

@@ -265,5 +265,17 @@ TEST(BoardState, TheSpotlightSquareIs400WithCornersRoundedByAThird) {
   EXPECT_FALSE(spans.Contains(300 + 10, 200 + 10));
 }
 
+TEST(BoardState, TheBoardEndsWhenItsMonitorGoesOrChanges) {
+  const Rect left{0, 0, 1920, 1080}, right{1920, 0, 3840, 1080};
+  struct Row { std::vector<Rect> monitors; bool stays; };
+  const Row rows[] = {
+      {{left, right}, true},
+      {{left}, false},                       // unplugged
+      {{left, {1920, 0, 3200, 1024}}, false},  // another resolution
+      {{}, false},
+  };
+  for (const Row& r : rows) EXPECT_EQ(BoardMonitorStillThere(right, r.monitors), r.stays) << r.monitors.size();
+}
+
 }  // namespace
 }  // namespace corvan
