@@ -10,6 +10,7 @@ namespace corvan {
 namespace {
 
 constexpr UINT kSnapFileWritten = WM_APP + 0x316;
+constexpr UINT kPresentChanges = WM_APP + 0x317;
 constexpr int kModeTipMs = 800;
 constexpr int kSnapTipMs = 500;
 constexpr int kTipTextSize = 20;
@@ -91,6 +92,10 @@ std::optional<LRESULT> BoardDlg::WindowProc(UINT message, WPARAM wParam, LPARAM 
     case kSnapFileWritten:
       OnSnapFileWritten(lParam);
       return 0;
+    case kPresentChanges:
+      presentPosted_ = false;
+      PresentChanges();
+      return 0;
     case WM_DISPLAYCHANGE:
       OnDisplayChange();
       break;
@@ -147,7 +152,8 @@ bool BoardDlg::Prepare(int32_t mode) {
     ReleaseLayers();
     return false;
   }
-  state_.Start(mode, boardWidth, h);
+  state_.Start(mode, boardWidth, h, {cursor.x - monitor_.left, cursor.y - monitor_.top},
+               spotlightSize_.load(std::memory_order_relaxed));
   SetWindowPos(hwnd(), HWND_TOPMOST, monitor_.left, monitor_.top, boardWidth, h, 0);
   dirty_ = {};
   Present({0, 0, boardWidth, h});
@@ -206,19 +212,26 @@ void BoardDlg::Invalidate(const Rect& area) {
   const Rect clipped = Intersect(area, {0, 0, state_.width(), state_.height()});
   if (IsEmpty(clipped)) return;
   dirty_ = Union(dirty_, clipped);
-  const RECT r{clipped.left, clipped.top, clipped.right, clipped.bottom};
-  InvalidateRect(hwnd(), &r, FALSE);
+  // A message of our own rather than the window's update region: Wine can drop the update region
+  // of a layered window while another window hides, and the change would then never show. One
+  // message stands for every change made before it is handled.
+  if (!presentPosted_) presentPosted_ = PostMessageW(hwnd(), kPresentChanges, 0, 0) != FALSE;
 }
 
-bool BoardDlg::OnPaint() {
-  PAINTSTRUCT paint;
-  BeginPaint(hwnd(), &paint);
-  EndPaint(hwnd(), &paint);
+void BoardDlg::PresentChanges() {
   if (frame_ && !IsEmpty(dirty_)) {
     const Rect dirty = dirty_;
     dirty_ = {};
     Present(dirty);
   }
+}
+
+bool BoardDlg::OnPaint() {
+  // The layered window keeps its picture: a paint only presents what changed, if anything.
+  PAINTSTRUCT paint;
+  BeginPaint(hwnd(), &paint);
+  EndPaint(hwnd(), &paint);
+  PresentChanges();
   return true;
 }
 
@@ -264,6 +277,8 @@ bool BoardDlg::OnSetCursor(HWND, UINT, UINT) {
 }
 
 void BoardDlg::WriteSnap(SnapTarget target) {
+  // The finished selection shows before the clipboard and the tip take their time.
+  PresentChanges();
   const Rect region = SnapRegion(state_.mode(), state_.width(), state_.height(), state_.hasSelection(),
                                  state_.selectionBounds());
   const POINT centre = BoardCentre();

@@ -63,6 +63,7 @@ class BoardDlg : public Dialog, private BoardSink {
   Point PointerInClient() const;
   POINT BoardCentre() const;
   void Present(const Rect& dirty);
+  void PresentChanges();
   void OnSnapFileWritten(LPARAM result);
   void OnDisplayChange();
 
@@ -74,7 +75,8 @@ class BoardDlg : public Dialog, private BoardSink {
   ArgbImage capture_;
   ArgbImage ink_;
   std::unique_ptr<LayeredSurface> frame_;
-  Rect dirty_;
+  Rect dirty_;  // changed since the last presentation
+  bool presentPosted_ = false;
   bool cursorHiddenByBoard_ = false;
   std::unique_ptr<SnapFileWriter> writer_;
 };

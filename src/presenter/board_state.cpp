@@ -4,14 +4,15 @@
 
 namespace corvan {
 
-void BoardState::Start(int32_t mode, int width, int height) {
+void BoardState::Start(int32_t mode, int width, int height, Point pointer, int spotlightSize) {
   mode_ = mode;
   width_ = std::max(0, width);
   height_ = std::max(0, height);
   drawing_ = false;
   ClearSelection();
-  markArea_ = {};
-  spotlightArea_ = {};
+  // The first frame shows the mark or the spotlight here: the first move must repaint this place.
+  markArea_ = SquareAround(pointer, kPointerMarkSide);
+  spotlightArea_ = mode == kBoardSpotlight ? SpotlightReach(pointer, spotlightSize) : Rect{};
 }
 
 void BoardState::Stop() {

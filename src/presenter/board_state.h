@@ -48,8 +48,9 @@ class BoardSink {
 // the program receives, wherever the pointer is. Positions are in the board's client coordinates.
 class BoardState {
  public:
-  // A mode begins on a board of that size: no selection, the colour kept from the last use.
-  void Start(int32_t mode, int width, int height);
+  // A mode begins on a board of that size with the pointer at `pointer`: no selection, the colour
+  // kept from the last use.
+  void Start(int32_t mode, int width, int height, Point pointer = {}, int spotlightSize = 0);
   void Stop();
 
   // `visible` is whether the board is on the screen; `spotlightSize` the spotlight's side now.

@@ -36,7 +36,7 @@ constexpr int kHeight = 80;
 constexpr int kSize = 400;
 
 struct Board {
-  explicit Board(int32_t mode) { state.Start(mode, kWidth, kHeight); }
+  explicit Board(int32_t mode, Point pointer = {50, 40}) { state.Start(mode, kWidth, kHeight, pointer, kSize); }
   void Input(uint16_t flags, Point p, int dx = 0, int dy = 0, int16_t wheel = 0, bool visible = true) {
     state.OnRawMouse({dx, dy, flags, wheel}, p, visible, kSize, sink);
   }
@@ -136,8 +136,10 @@ TEST(BoardState, TheColourSurvivesFromOneUseToTheNext) {
 }
 
 TEST(BoardState, HighlighterStrokesFollowThePointerWhileTheLeftButtonIsHeld) {
-  Board board(kBoardHighlighter);
+  Board board(kBoardHighlighter, {70, 60});
   board.MoveTo({5, 5});  // the mark moves, nothing is painted
+  // The first move repaints where the first frame drew the mark.
+  EXPECT_EQ(board.sink.invalidated.front(), (Rect{-15, -15, 90, 80}));
   board.Press({10, 10});
   board.MoveTo({14, 12});
   board.MoveTo({20, 12});
@@ -237,7 +239,7 @@ TEST(BoardState, ALassoOfThousandsOfPointsRepaintsOnlyWhereItGrew) {
 }
 
 TEST(BoardState, TheSpotlightRepaintsItsOldAndNewPlace) {
-  Board board(kBoardSpotlight);
+  Board board(kBoardSpotlight, {50, 40});
   board.MoveTo({50, 40});
   EXPECT_EQ(board.sink.invalidated.back(), (Rect{-152, -162, 252, 242}));
   board.MoveTo({60, 40});
