@@ -40,7 +40,7 @@ struct BoardOverlay {
 // Recomposes the pixels of `dirty` (clipped to the target): the frozen picture with the ink over
 // it, or transparency where there is no picture (the spotlight), then the overlay. Every other
 // pixel of the target is left as it is, so a move costs what it changed.
-void ComposeBoard(const PixelTarget& target, Rect dirty, const ArgbImage* capture, const ArgbImage* ink,
+void ComposeBoard(const PixelTarget& target, Rect dirty, const ArgbImage* capture, const InkLayer* ink,
                   const BoardOverlay& overlay);
 
 // The rectangle a dashed outline of the polyline's last segment (from-to) may touch.

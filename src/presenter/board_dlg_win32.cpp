@@ -138,11 +138,9 @@ bool BoardDlg::Prepare(int32_t mode) {
   const int boardWidth = w - 1;
   if (boardWidth <= 0 || h <= 0) return false;
   try {
-    // The spotlight shows the live screen: it needs no picture and no ink.
-    if (mode != kBoardSpotlight) {
-      capture_ = ArgbImage(w, h);
-      ink_ = ArgbImage(w, h);
-    }
+    // The spotlight shows the live screen: it needs no picture. Only the highlighter draws ink.
+    if (mode != kBoardSpotlight) capture_ = ArgbImage(w, h);
+    if (mode == kBoardHighlighter) ink_ = InkLayer(w, h);
     frame_ = std::make_unique<LayeredSurface>();
   } catch (const std::bad_alloc&) {
     ReleaseLayers();
@@ -173,7 +171,7 @@ void BoardDlg::TurnOff() {
 
 void BoardDlg::ReleaseLayers() {
   capture_ = ArgbImage();
-  ink_ = ArgbImage();
+  ink_ = InkLayer();
   frame_.reset();
   dirty_ = {};
 }
@@ -199,13 +197,13 @@ void BoardDlg::ShowBoard() { ShowWindow(hwnd(), SW_SHOW); }
 void BoardDlg::HideBoard() { ShowWindow(hwnd(), SW_HIDE); }
 
 void BoardDlg::ClearBoard() {
-  ink_.Fill(0);
+  if (!ink_.empty()) ink_.Clear();
   Invalidate({0, 0, state_.width(), state_.height()});
 }
 
 void BoardDlg::PaintInk(Point from, Point to, int colorIndex) {
   if (ink_.empty()) return;
-  Invalidate(PaintInkStroke(ink_, from, to, Premultiply(kInkColours[colorIndex]), kInkPenWidth));
+  Invalidate(ink_.Paint(from, to, Premultiply(kInkColours[colorIndex]), kInkPenWidth));
 }
 
 void BoardDlg::Invalidate(const Rect& area) {
@@ -245,7 +243,7 @@ void BoardDlg::Present(const Rect& dirty) {
   const BoardOverlay overlay = state_.Overlay(pointer, false, &spotlight);
   const PixelTarget target{frame_->bits(), frame_->width(), frame_->height(), frame_->strideBytes()};
   const bool withPicture = !capture_.empty();
-  ComposeBoard(target, dirty, withPicture ? &capture_ : nullptr, withPicture ? &ink_ : nullptr, overlay);
+  ComposeBoard(target, dirty, withPicture ? &capture_ : nullptr, ink_.empty() ? nullptr : &ink_, overlay);
 
   GdiFlush();
   POINT position{monitor_.left, monitor_.top};
@@ -292,7 +290,7 @@ void BoardDlg::WriteSnap(SnapTarget target) {
   }
   ArgbImage image;
   try {
-    image = BuildSnapImage(capture_, ink_, region, lasso);
+    image = BuildSnapImage(capture_, ink_.pixels(), region, lasso);
   } catch (const std::bad_alloc&) {
     ShowFunctionTip(std::wstring(kNotSavedToTip) + (target == SnapTarget::Clipboard ? L"Clipboard" : kSnapFolderName),
                     centre, kSnapTipMs, kTipTextSize);

@@ -73,7 +73,7 @@ class BoardDlg : public Dialog, private BoardSink {
   BoardState state_;
   RECT monitor_{};  // the monitor the board covers, in screen coordinates
   ArgbImage capture_;
-  ArgbImage ink_;
+  InkLayer ink_;  // the highlighter's only
   std::unique_ptr<LayeredSurface> frame_;
   Rect dirty_;  // changed since the last presentation
   bool presentPosted_ = false;

@@ -22,7 +22,11 @@ Rect SquareAround(Point p, int side) {
   return {left, top, left + side, top + side};
 }
 
-Rect PaintInkStroke(ArgbImage& ink, Point from, Point to, uint32_t premultiplied, int width) {
+namespace {
+
+// Paints the stroke and tells `painted` the first and last x it set in each row.
+template <typename RowPainted>
+Rect PaintStroke(ArgbImage& ink, Point from, Point to, uint32_t premultiplied, int width, RowPainted painted) {
   // In doubled coordinates, so that pixel centres (x + 0.5) are whole numbers.
   const int64_t ax = 2 * int64_t{from.x}, ay = 2 * int64_t{from.y};
   const int64_t bx = 2 * int64_t{to.x}, by = 2 * int64_t{to.y};
@@ -37,6 +41,7 @@ Rect PaintInkStroke(ArgbImage& ink, Point from, Point to, uint32_t premultiplied
   const Rect area = Intersect(reach, {0, 0, ink.width(), ink.height()});
   for (int y = area.top; y < area.bottom; ++y) {
     uint32_t* row = ink.Row(y);
+    int first = area.right, last = -1;
     const int64_t py = 2 * int64_t{y} + 1;
     for (int x = area.left; x < area.right; ++x) {
       const int64_t px = 2 * int64_t{x} + 1;
@@ -51,10 +56,38 @@ Rect PaintInkStroke(ArgbImage& ink, Point from, Point to, uint32_t premultiplied
         // cross^2 / length2 < limit, without the division; long doubles keep the square exact enough.
         inside = static_cast<long double>(cross) * cross < static_cast<long double>(limit) * length2;
       }
-      if (inside) row[x] = premultiplied;
+      if (inside) {
+        row[x] = premultiplied;
+        first = std::min(first, x);
+        last = x;
+      }
     }
+    if (last >= 0) painted(y, first, last);
   }
   return area;
+}
+
+}  // namespace
+
+Rect PaintInkStroke(ArgbImage& ink, Point from, Point to, uint32_t premultiplied, int width) {
+  return PaintStroke(ink, from, to, premultiplied, width, [](int, int, int) {});
+}
+
+InkLayer::InkLayer(int width, int height)
+    : pixels_(width, height),
+      tilesPerRow_((pixels_.width() + kTileWidth - 1) / kTileWidth),
+      painted_(static_cast<size_t>(tilesPerRow_) * pixels_.height(), 0) {}
+
+Rect InkLayer::Paint(Point from, Point to, uint32_t premultiplied, int width) {
+  return PaintStroke(pixels_, from, to, premultiplied, width, [this](int y, int first, int last) {
+    uint8_t* row = painted_.data() + static_cast<size_t>(y) * tilesPerRow_;
+    std::fill(row + first / kTileWidth, row + last / kTileWidth + 1, uint8_t{1});
+  });
+}
+
+void InkLayer::Clear() {
+  pixels_.Fill(0);
+  std::fill(painted_.begin(), painted_.end(), uint8_t{0});
 }
 
 PolygonSpans::PolygonSpans(const std::vector<PathPoint>& outline, int width, int height) {

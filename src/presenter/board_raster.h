@@ -47,6 +47,29 @@ Rect SquareAround(Point p, int side);
 // coincide is a round dot. Returns the rectangle of pixels it may have changed, clipped to the image.
 Rect PaintInkStroke(ArgbImage& ink, Point from, Point to, uint32_t premultiplied, int width);
 
+// The highlighter's strokes, with a note of which 64-pixel stretches of each row have ever been
+// painted: composing skips the rest without reading it, so a few strokes cost little more than
+// the picture alone.
+class InkLayer {
+ public:
+  static constexpr int kTileWidth = 64;
+
+  InkLayer() = default;
+  InkLayer(int width, int height);
+
+  Rect Paint(Point from, Point to, uint32_t premultiplied, int width);
+  void Clear();  // fully transparent again
+
+  const ArgbImage& pixels() const { return pixels_; }
+  bool empty() const { return pixels_.empty(); }
+  bool TileMayHoldInk(int tile, int y) const { return painted_[static_cast<size_t>(y) * tilesPerRow_ + tile] != 0; }
+
+ private:
+  ArgbImage pixels_;
+  int tilesPerRow_ = 0;
+  std::vector<uint8_t> painted_;
+};
+
 // A point of an outline in pixel coordinates (pixel x covers x to x + 1).
 struct PathPoint {
   double x = 0;

@@ -18,7 +18,9 @@ struct Layers {
   void Compose(const Rect& dirty, const BoardOverlay& overlay, bool withPicture = true) {
     ComposeBoard(PixelTarget::Of(frame), dirty, withPicture ? &capture : nullptr, &ink, overlay);
   }
-  ArgbImage capture, ink, frame;
+  ArgbImage capture;
+  InkLayer ink;
+  ArgbImage frame;
 };
 
 TEST(BoardCompose, OnlyTheDirtyRectangleIsRecomposed) {
@@ -38,13 +40,13 @@ TEST(BoardCompose, OnlyTheDirtyRectangleIsRecomposed) {
 TEST(BoardCompose, InkBlendsOverThePictureAndTheEraserRestoresIt) {
   Layers layers(8, 8);
   const uint32_t red = Premultiply(kInkColours[0]);
-  PaintInkStroke(layers.ink, {4, 4}, {4, 4}, red, 6);
-  PaintInkStroke(layers.ink, {4, 4}, {4, 4}, red, 6);
+  layers.ink.Paint({4, 4}, {4, 4}, red, 6);
+  layers.ink.Paint({4, 4}, {4, 4}, red, 6);
   layers.Compose({0, 0, 8, 8}, {});
   // 0x90 red over (0x20, 0x40, 0x60): each channel times 0x6F / 255, plus the red's 0x90.
   EXPECT_EQ(layers.frame.At(4, 4), 0xFF9E1C2Au);
   EXPECT_EQ(layers.frame.At(0, 0), kPicture);
-  PaintInkStroke(layers.ink, {4, 4}, {4, 4}, Premultiply(kInkColours[kEraserIndex]), 6);
+  layers.ink.Paint({4, 4}, {4, 4}, Premultiply(kInkColours[kEraserIndex]), 6);
   layers.Compose({0, 0, 8, 8}, {});
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) ASSERT_EQ(layers.frame.At(x, y), kPicture) << x << "," << y;
@@ -113,6 +115,22 @@ TEST(BoardCompose, ASelectionBeingDrawnIsOutlinedWithDashes) {
   for (int x = 0; x < 30; ++x) top += layers.frame.At(x, 2) == outline ? '-' : '.';
   EXPECT_EQ(top, "..------..------..------..---.");
   EXPECT_EQ(layers.frame.At(5, 5), kPicture);
+}
+
+TEST(BoardCompose, InkIsFoundWhereverItLiesInAWideRow) {
+  // Strokes in the middle and at the far end of rows several stretches wide.
+  Layers layers(300, 6);
+  const uint32_t blue = Premultiply(kInkColours[2]);
+  layers.ink.Paint({130, 2}, {130, 2}, blue, 2);
+  layers.ink.Paint({299, 4}, {299, 4}, blue, 2);
+  layers.Compose({0, 0, 300, 6}, {});
+  EXPECT_EQ(layers.frame.At(129, 1), Over(blue, kPicture));
+  EXPECT_EQ(layers.frame.At(299, 4), Over(blue, kPicture));
+  EXPECT_EQ(layers.frame.At(200, 2), kPicture);
+  // Cleared, the strokes are gone.
+  layers.ink.Clear();
+  layers.Compose({0, 0, 300, 6}, {});
+  EXPECT_EQ(layers.frame.At(129, 1), kPicture);
 }
 
 }  // namespace
