@@ -16,7 +16,6 @@ constexpr int kSnapTipMs = 500;
 constexpr int kTipTextSize = 20;
 constexpr wchar_t kHighlighterTip[] = L"Highlighter mode ";
 constexpr wchar_t kSnapModeTip[] = L"Screen snap mode";
-constexpr wchar_t kSavedToClipboardTip[] = L"Save to Clipboard";
 constexpr wchar_t kSavedToTip[] = L"Save to ";
 constexpr wchar_t kNotSavedToTip[] = L"Could not save to ";
 
@@ -288,21 +287,19 @@ void BoardDlg::WriteSnap(SnapTarget target) {
     if (state_.drawing()) open = PolygonSpans(state_.lasso(), state_.width(), state_.height());
     lasso = state_.drawing() ? &open : &state_.lassoSpans();
   }
-  ArgbImage image;
+  const std::wstring where = target == SnapTarget::Clipboard ? L"Clipboard" : kSnapFolderName;
+  // A monitor-sized snap needs as much memory again; without it the snap fails and says so.
   try {
-    image = BuildSnapImage(capture_, ink_.pixels(), region, lasso);
+    ArgbImage image = BuildSnapImage(capture_, ink_.pixels(), region, lasso);
+    if (target == SnapTarget::Clipboard) {
+      const bool placed = PutDibOnClipboard(hwnd(), MakeClipboardDib(image));
+      ShowFunctionTip((placed ? kSavedToTip : kNotSavedToTip) + where, centre, kSnapTipMs, kTipTextSize);
+    } else if (writer_) {
+      writer_->Write(std::move(image), DesktopSnapFolder(), SnapStemNow(), centre);
+    }
   } catch (const std::bad_alloc&) {
-    ShowFunctionTip(std::wstring(kNotSavedToTip) + (target == SnapTarget::Clipboard ? L"Clipboard" : kSnapFolderName),
-                    centre, kSnapTipMs, kTipTextSize);
-    return;
+    ShowFunctionTip(kNotSavedToTip + where, centre, kSnapTipMs, kTipTextSize);
   }
-  if (target == SnapTarget::Clipboard) {
-    const bool placed = PutDibOnClipboard(hwnd(), MakeClipboardDib(image));
-    ShowFunctionTip(placed ? std::wstring(kSavedToClipboardTip) : std::wstring(kNotSavedToTip) + L"Clipboard", centre,
-                    kSnapTipMs, kTipTextSize);
-    return;
-  }
-  if (writer_) writer_->Write(std::move(image), DesktopSnapFolder(), SnapStemNow(), centre);
 }
 
 void BoardDlg::OnSnapFileWritten(LPARAM lParam) {
