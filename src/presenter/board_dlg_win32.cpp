@@ -11,6 +11,11 @@ namespace {
 
 constexpr UINT kSnapFileWritten = WM_APP + 0x316;
 constexpr UINT kPresentChanges = WM_APP + 0x317;
+constexpr UINT_PTR kClipboardRetryTimer = 1;
+// Another program (a clipboard viewer, a remote desktop) may hold the clipboard for a moment: the
+// copy is tried again, without blocking the window, before it is reported as failed.
+constexpr UINT kClipboardRetryMs = 50;
+constexpr int kClipboardTries = 20;
 constexpr int kModeTipMs = 800;
 constexpr int kSnapTipMs = 500;
 constexpr int kTipTextSize = 20;
@@ -292,14 +297,34 @@ void BoardDlg::WriteSnap(SnapTarget target) {
   try {
     ArgbImage image = BuildSnapImage(capture_, ink_.pixels(), region, lasso);
     if (target == SnapTarget::Clipboard) {
-      const bool placed = PutDibOnClipboard(hwnd(), MakeClipboardDib(image));
-      ShowFunctionTip((placed ? kSavedToTip : kNotSavedToTip) + where, centre, kSnapTipMs, kTipTextSize);
+      pendingDib_ = MakeClipboardDib(image);
+      clipboardTries_ = 0;
+      clipboardTipAt_ = centre;
+      KillTimer(hwnd(), kClipboardRetryTimer);
+      TryClipboard();
     } else if (writer_) {
       writer_->Write(std::move(image), DesktopSnapFolder(), SnapStemNow(), centre);
     }
   } catch (const std::bad_alloc&) {
     ShowFunctionTip(kNotSavedToTip + where, centre, kSnapTipMs, kTipTextSize);
   }
+}
+
+void BoardDlg::TryClipboard() {
+  const bool placed = PutDibOnClipboard(hwnd(), pendingDib_);
+  if (!placed && ++clipboardTries_ < kClipboardTries) {
+    SetTimer(hwnd(), kClipboardRetryTimer, kClipboardRetryMs, nullptr);
+    return;
+  }
+  pendingDib_ = {};
+  ShowFunctionTip(std::wstring(placed ? kSavedToTip : kNotSavedToTip) + L"Clipboard", clipboardTipAt_, kSnapTipMs,
+                  kTipTextSize);
+}
+
+void BoardDlg::OnTimer(UINT_PTR id) {
+  if (id != kClipboardRetryTimer) return;
+  KillTimer(hwnd(), kClipboardRetryTimer);
+  if (!pendingDib_.empty()) TryClipboard();
 }
 
 void BoardDlg::OnSnapFileWritten(LPARAM lParam) {

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/dialog_win32.h"
 #include "presenter/board_state.h"
@@ -43,6 +44,7 @@ class BoardDlg : public Dialog, private BoardSink {
   bool OnPaint() override;
   bool OnEraseBackground(HDC) override { return true; }
   bool OnSetCursor(HWND, UINT, UINT) override;
+  void OnTimer(UINT_PTR id) override;
   void OnDestroy() override;
   // The board has no keyboard of its own: Esc and Enter do not end it.
   void OnCancel() override {}
@@ -65,6 +67,7 @@ class BoardDlg : public Dialog, private BoardSink {
   void Present(const Rect& dirty);
   void PresentChanges();
   void OnSnapFileWritten(LPARAM result);
+  void TryClipboard();
   void OnDisplayChange();
 
   std::atomic<int32_t>& mode_;
@@ -79,6 +82,9 @@ class BoardDlg : public Dialog, private BoardSink {
   bool presentPosted_ = false;
   bool cursorHiddenByBoard_ = false;
   std::unique_ptr<SnapFileWriter> writer_;
+  std::vector<uint8_t> pendingDib_;  // a clipboard copy still being tried
+  int clipboardTries_ = 0;
+  POINT clipboardTipAt_{};
 };
 
 }  // namespace corvan
