@@ -193,6 +193,8 @@ POINT BoardDlg::BoardCentre() const {
 }
 
 void BoardDlg::OnRawMouse(const RawMouse& input) {
+  // Nearly every input arrives with the board off: nothing to ask the system then.
+  if (state_.mode() == kBoardOff && !shown_) return;
   state_.OnRawMouse(input, PointerInClient(), IsVisible(), spotlightSize_.load(std::memory_order_relaxed), *this);
 }
 
