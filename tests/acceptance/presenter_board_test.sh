@@ -165,6 +165,12 @@ xcompmgr >/dev/null 2>&1 &
 compositor=$!
 xdotool mousemove 640 400
 read -r r0 g0 b0 <<<"$(pixel 790 400)"
+# There is no change from one mode to another: "Spotlight" over the highlighter turns the board
+# off, and only the next one turns the spotlight on.
+run_function "Highlighter"
+wait_until 10 board_on || fail "the highlighter did not open before the spotlight"
+run_function "Spotlight"
+wait_until 10 board_off || fail "the spotlight over the highlighter did not turn the board off"
 run_function "Spotlight"
 wait_until 10 board_on || fail "the spotlight did not open"
 wait_until 5 darkened 890 400 || fail "outside the spotlight is not darkened: $(pixel 890 400)"
