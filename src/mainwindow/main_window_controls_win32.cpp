@@ -15,9 +15,7 @@ void CCorvanAssistantDlg::RaiseBoard() {
 }
 
 void CCorvanAssistantDlg::ToggleBoard(int32_t mode) {
-  // The board's highlighter, snaps and spotlight draw over a frozen picture of the monitor; until
-  // they exist the mode is only remembered.
-  state_.boardMode = mode;
+  if (board_) board_->Toggle(mode);
 }
 
 bool CCorvanAssistantDlg::OverviewVisible() { return overview_ && overview_->IsVisible(); }

@@ -7,6 +7,7 @@
 #include "mainwindow/main_window_timers.h"
 #include "mainwindow/main_window_win32.h"
 #include "overview/expose_dlg_win32.h"
+#include "presenter/board_dlg_win32.h"
 #include "presenter/circle_dlg_win32.h"
 #include "presenter/cursor_dlg_win32.h"
 #include "ui/picker_win32.h"
@@ -41,6 +42,8 @@ void CCorvanAssistantDlg::OnRawMouse(const RawInputView& mouse) {
   if (hooks_) hooks_->WatchMouseHook();
   // The overview follows every pointer input while it is up, moves included.
   if (overview_ && overview_->IsVisible()) overview_->OnRawMouse(mouse.buttonFlags);
+  // The board follows every motion, not only button changes.
+  if (board_) board_->OnRawMouse({mouse.lastX, mouse.lastY, mouse.buttonFlags, mouse.buttonData});
   if (mouse.buttonFlags == 0 || !picker_) return;
   POINT cursor{};
   GetCursorPos(&cursor);

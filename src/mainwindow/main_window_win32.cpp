@@ -139,7 +139,7 @@ void CCorvanAssistantDlg::CreateOverlayWindows() {
   const LONG_PTR mainStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
   if (!(mainStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, mainStyle | WS_EX_LAYERED);
 
-  board_ = std::make_unique<BoardDlg>();
+  board_ = std::make_unique<BoardDlg>(state_.boardMode, state_.spotlightSize);
   board_->Create(FindWindowW(L"Progman", nullptr));
 
   picker_ = std::make_unique<QxItemList>();

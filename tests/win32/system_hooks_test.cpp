@@ -36,7 +36,7 @@ class MouseHookTest : public ::testing::Test {
   }
 
   ProgramState state;
-  BoardDlg board;
+  BoardDlg board{state.boardMode, state.spotlightSize};
   HANDLE tiltEvent = nullptr;
   std::unique_ptr<SystemHooks> hooks;
 };
