@@ -85,7 +85,12 @@ exercise_product() {
   xdotool mousemove 100 100
   wine "$product" /run "Function key" >/dev/null 2>&1 </dev/null || true
   sleep 1
-  xdotool key Escape
+  # A click elsewhere closes the quick-launch list: on the main window's empty lower-left corner,
+  # since Wine sees no click on the bare screen.
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name "^$title_product\$" | head -n 1)")"
+  xdotool mousemove --sync $((X + 30)) $((Y + HEIGHT - 30)) click 1
+  sleep 1
   wine "$product" /run "Expose application" >/dev/null 2>&1 </dev/null || true
   sleep 2
   xdotool key Escape

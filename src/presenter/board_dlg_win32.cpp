@@ -1,5 +1,7 @@
 #include "presenter/board_dlg_win32.h"
 
+#include <cstring>
+
 #include <new>
 #include <string>
 #include <vector>
@@ -31,26 +33,35 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM list) {
   return TRUE;
 }
 
-// Copies the screen's area into the image (which has the area's size) and makes it opaque.
+// Copies the screen's area into the image (which has the area's size) and makes it opaque. The
+// copy goes through a DIB section: a device-dependent bitmap of a monitor's size is memory the
+// system may keep after it is freed.
 bool CaptureScreen(const RECT& area, ArgbImage& image) {
   const int w = image.width(), h = image.height();
   HDC screen = GetDC(nullptr);
   if (!screen) return false;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;  // top-down, as the image keeps its rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
   HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   bool copied = false;
-  if (memory && bitmap) {
+  if (memory && bitmap && bits) {
     HGDIOBJ previous = SelectObject(memory, bitmap);
     copied = BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY | CAPTUREBLT) != FALSE;
+    GdiFlush();
     SelectObject(memory, previous);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top-down, as the image keeps its rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    copied = copied && GetDIBits(memory, bitmap, 0, h, image.bytes(), &info, DIB_RGB_COLORS) == h;
+    if (copied) {
+      const size_t rowBytes = static_cast<size_t>(w) * 4;
+      for (int y = 0; y < h; ++y) {
+        std::memcpy(image.Row(y), static_cast<const uint8_t*>(bits) + static_cast<size_t>(y) * rowBytes, rowBytes);
+      }
+    }
   }
   if (bitmap) DeleteObject(bitmap);
   if (memory) DeleteDC(memory);

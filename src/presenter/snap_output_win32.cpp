@@ -87,23 +87,22 @@ bool WritePng(const ArgbImage& image, const std::wstring& path) {
 
 SnapFileWriter::SnapFileWriter(HWND window, UINT doneMessage) : window_(window), doneMessage_(doneMessage) {}
 
-SnapFileWriter::~SnapFileWriter() {
-  {
-    std::lock_guard<std::mutex> lock(queue_->mutex);
-    queue_->quit = true;
-  }
-  queue_->wake.notify_all();
-  thread_.Join(kWriterJoinBoundMs);
-}
+SnapFileWriter::~SnapFileWriter() { thread_.Join(kWriterJoinBoundMs); }
 
 void SnapFileWriter::Write(ArgbImage image, std::wstring folder, std::wstring stem, POINT tipAt) {
+  bool start = false;
   {
     std::lock_guard<std::mutex> lock(queue_->mutex);
     queue_->jobs.push_back({std::move(image), std::move(folder), std::move(stem), tipAt});
+    start = !queue_->running;
+    queue_->running = true;
   }
-  queue_->wake.notify_one();
-  if (!thread_.started()) {
-    thread_.Start([queue = queue_, window = window_, message = doneMessage_] { Run(queue, window, message); });
+  if (!start) return;
+  // A thread that found the queue empty has said so and is on its way out.
+  thread_.Join(kWriterJoinBoundMs);
+  if (!thread_.Start([queue = queue_, window = window_, message = doneMessage_] { Run(queue, window, message); })) {
+    std::lock_guard<std::mutex> lock(queue_->mutex);
+    queue_->running = false;
   }
 }
 
@@ -116,9 +115,12 @@ void SnapFileWriter::Run(std::shared_ptr<Queue> queue, HWND window, UINT doneMes
     Job job;
     {
       std::unique_lock<std::mutex> lock(queue->mutex);
-      // Files asked for before the end are still written.
-      queue->wake.wait(lock, [&] { return queue->quit || !queue->jobs.empty(); });
-      if (queue->jobs.empty()) return;
+      // Files asked for before the end are still written; with none left the thread ends, and
+      // the next file starts another.
+      if (queue->jobs.empty()) {
+        queue->running = false;
+        return;
+      }
       job = std::move(queue->jobs.front());
       queue->jobs.pop_front();
     }

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -38,7 +37,7 @@ struct SnapFileResult {
 // Writes snap files one after another on a thread of its own, so that the encoder never holds up
 // the window's thread, and posts `doneMessage` to the window for each with a SnapFileResult* in
 // lParam, which the window takes with TakeResult. Each file gets a free name when it is written:
-// two snaps within a second never replace each other. The thread blocks while there is nothing
+// two snaps within a second never replace each other. The thread lives while there is something
 // to write.
 class SnapFileWriter {
  public:
@@ -60,9 +59,8 @@ class SnapFileWriter {
   };
   struct Queue {
     std::mutex mutex;
-    std::condition_variable wake;
     std::deque<Job> jobs;
-    bool quit = false;
+    bool running = false;
   };
   static void Run(std::shared_ptr<Queue> queue, HWND window, UINT doneMessage);
 
