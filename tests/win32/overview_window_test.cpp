@@ -15,21 +15,8 @@ namespace {
 
 constexpr int kBoundMs = 10000;
 
-// Like the program's message loop: every message is offered for pre-translation first.
 bool Pump(const std::function<bool()>& condition, int boundMs) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(boundMs);
-  for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (!Dialog::PreTranslateTree(&msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-      }
-    }
-    if (condition()) return true;
-    if (std::chrono::steady_clock::now() >= deadline) return condition();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
+  return test::PumpUntilPreTranslated(condition, boundMs);
 }
 
 // A plain application window of one colour. Wine renders only this process's windows into

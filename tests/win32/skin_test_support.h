@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+#include "platform/dialog_win32.h"
+
 namespace corvan::test {
 
 // GDI+ for the length of a test; the program starts it once at start-up.
@@ -46,6 +48,23 @@ inline bool PumpUntil(const std::function<bool()>& condition, int boundMs) {
     if (left.count() <= 0) return condition();
     // Woken by a message, or after a short while for conditions that other threads change.
     MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<long long>(left.count(), 5)), QS_ALLINPUT);
+  }
+}
+
+// Like the program's message loop: every message is offered for pre-translation first.
+inline bool PumpUntilPreTranslated(const std::function<bool()>& condition, int boundMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(boundMs);
+  for (;;) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (!Dialog::PreTranslateTree(&msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+    }
+    if (condition()) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return condition();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
   }
 }
 
