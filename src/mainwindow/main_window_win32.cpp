@@ -255,8 +255,11 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
     return 0;
   }
   if (message == kInitAfterShowMessage) {
-    // A close that came first needs none of it.
-    if (state_.shuttingDown == kRunning) RunInitAfterShow(*this);
+    // A close that came first needs none of it. The window is painted first: the rest takes a
+    // moment, and a posted message comes before a paint.
+    if (state_.shuttingDown != kRunning) return 0;
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RunInitAfterShow(*this);
     return 0;
   }
   if (message == kWakeFromSecondCopyMessage) {

@@ -56,7 +56,11 @@ xdotool mousemove 640 400
 # Darkened: the sum of the channels well under half of what was there before any board.
 brightness() { local r g b; read -r r g b <<<"$(pixel "$1" "$2")"; echo $((r + g + b)); }
 declare -A before_board
+# The window may be mapped a moment before its picture is on the screen.
+lit() { [ "$(brightness "$1" "$2")" -ge 60 ]; }
 for point in "900 300" "890 400" "690 400" "850 400"; do
+  # shellcheck disable=SC2086
+  wait_until 5 lit $point || true
   # shellcheck disable=SC2086
   before_board[$point]=$(brightness $point)
   [ "${before_board[$point]}" -ge 60 ] || fail "nothing to darken at $point: $(brightness $point)"
