@@ -44,16 +44,10 @@ std::unique_ptr<LayeredSurface> DimmedDesktop(HWND desktopWindow, bool canRender
   const int height = monitor.bottom - monitor.top;
   auto surface = std::make_unique<LayeredSurface>();
   if (!surface->Prepare(width, height)) return nullptr;
-  const bool rendered = canRender && desktopWindow && PrintWindow(desktopWindow, surface->dc(), PW_CLIENTONLY);
-  if (!rendered) {
-    HDC screen = GetDC(nullptr);
-    BitBlt(surface->dc(), 0, 0, width, height, screen, monitor.left, monitor.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-  }
-  GdiFlush();
-  for (int y = 0; y < height; ++y) {
-    auto* row = reinterpret_cast<uint32_t*>(surface->bits() + static_cast<size_t>(y) * surface->strideBytes());
-    for (int x = 0; x < width; ++x) row[x] |= 0xFF000000u;
+  if (canRender && desktopWindow && PrintWindow(desktopWindow, surface->dc(), PW_CLIENTONLY)) {
+    MakeOpaque(*surface);
+  } else {
+    CopyScreenOpaque(monitor.left, monitor.top, *surface, false);
   }
   const int firstR = static_cast<int>(random() % 3);
   const int secondR = static_cast<int>(random() % 3);

@@ -1,5 +1,6 @@
 #include "platform/wait_thread_win32.h"
 
+#include <cstdint>
 #include <mutex>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct WaitThread::Shared {
     {
       std::lock_guard<std::mutex> guard(lock);
       std::erase_if(waiters, [handle](const Waiter& waiter) { return waiter.handle == handle; });
+      ++version;
     }
     SetEvent(changed);
   }
@@ -42,17 +44,22 @@ struct WaitThread::Shared {
   }
 
   void Run() {
+    std::vector<Waiter> snapshot;
+    Timeout timeout;
+    Handler onTimeout;
+    HANDLE handles[MAXIMUM_WAIT_OBJECTS] = {stop, changed};
+    uint64_t seen = ~uint64_t{0};
     for (;;) {
-      std::vector<Waiter> snapshot;
-      Timeout timeout;
-      Handler onTimeout;
+      // Copied only after a change: a wake-up for a tilt notch costs no allocation.
       {
         std::lock_guard<std::mutex> guard(lock);
-        snapshot = waiters;
-        timeout = timer;
-        onTimeout = onTimer;
+        if (seen != version) {
+          snapshot = waiters;
+          timeout = timer;
+          onTimeout = onTimer;
+          seen = version;
+        }
       }
-      HANDLE handles[MAXIMUM_WAIT_OBJECTS] = {stop, changed};
       for (size_t i = 0; i < snapshot.size(); ++i) handles[i + 2] = snapshot[i].handle;
       const DWORD count = static_cast<DWORD>(snapshot.size() + 2);
       const DWORD woken = WaitForMultipleObjects(count, handles, FALSE, timeout ? timeout() : INFINITE);
@@ -74,6 +81,7 @@ struct WaitThread::Shared {
   std::vector<Waiter> waiters;
   Timeout timer;
   Handler onTimer;
+  uint64_t version = 0;  // counts the changes to the three above
 };
 
 WaitThread::WaitThread() : shared_(std::make_shared<Shared>()) {}
@@ -87,6 +95,7 @@ bool WaitThread::Add(HANDLE handle, Handler handler) {
     // The stop and change events take two of the places one wait can watch.
     if (shared_->waiters.size() >= MAXIMUM_WAIT_OBJECTS - 2) return false;
     shared_->waiters.push_back({handle, std::move(handler)});
+    ++shared_->version;
   }
   if (thread_.started()) {
     SetEvent(shared_->changed);
@@ -104,6 +113,7 @@ void WaitThread::SetTimer(Timeout timeout, Handler onTimeout) {
     std::lock_guard<std::mutex> guard(shared_->lock);
     shared_->timer = std::move(timeout);
     shared_->onTimer = std::move(onTimeout);
+    ++shared_->version;
   }
   Wake();
 }

@@ -33,43 +33,16 @@ BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT area, LPARAM list) {
   return TRUE;
 }
 
-// Copies the screen's area into the image (which has the area's size) and makes it opaque. The
-// copy goes through a DIB section: a device-dependent bitmap of a monitor's size is memory the
-// system may keep after it is freed.
+// Copies the screen's area into the image (which has the area's size), opaque. The copy goes
+// through a DIB section: a device-dependent bitmap of a monitor's size is memory the system may
+// keep after it is freed.
 bool CaptureScreen(const RECT& area, ArgbImage& image) {
-  const int w = image.width(), h = image.height();
-  HDC screen = GetDC(nullptr);
-  if (!screen) return false;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = -h;  // top-down, as the image keeps its rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bool copied = false;
-  if (memory && bitmap && bits) {
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    copied = BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY | CAPTUREBLT) != FALSE;
-    GdiFlush();
-    SelectObject(memory, previous);
-    if (copied) {
-      const size_t rowBytes = static_cast<size_t>(w) * 4;
-      for (int y = 0; y < h; ++y) {
-        std::memcpy(image.Row(y), static_cast<const uint8_t*>(bits) + static_cast<size_t>(y) * rowBytes, rowBytes);
-      }
-    }
-  }
-  if (bitmap) DeleteObject(bitmap);
-  if (memory) DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  if (!copied) return false;
-  for (int y = 0; y < h; ++y) {
-    uint32_t* row = image.Row(y);
-    for (int x = 0; x < w; ++x) row[x] |= 0xFF000000u;
+  LayeredSurface surface;
+  if (!surface.Prepare(image.width(), image.height())) return false;
+  if (!CopyScreenOpaque(area.left, area.top, surface, true)) return false;
+  const size_t rowBytes = static_cast<size_t>(image.width()) * 4;
+  for (int y = 0; y < image.height(); ++y) {
+    std::memcpy(image.Row(y), surface.bits() + static_cast<size_t>(y) * surface.strideBytes(), rowBytes);
   }
   return true;
 }

@@ -73,6 +73,25 @@ bool PresentLayered(HWND window, const LayeredSurface& surface, uint8_t constant
          FALSE;
 }
 
+bool CopyScreenOpaque(int left, int top, LayeredSurface& surface, bool layeredWindows) {
+  if (!surface.dc()) return false;
+  HDC screen = GetDC(nullptr);
+  if (!screen) return false;
+  const DWORD operation = layeredWindows ? SRCCOPY | CAPTUREBLT : SRCCOPY;
+  const bool copied = BitBlt(surface.dc(), 0, 0, surface.width(), surface.height(), screen, left, top, operation) != FALSE;
+  ReleaseDC(nullptr, screen);
+  if (copied) MakeOpaque(surface);
+  return copied;
+}
+
+void MakeOpaque(LayeredSurface& surface) {
+  GdiFlush();
+  for (int y = 0; y < surface.height(); ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(surface.bits() + static_cast<size_t>(y) * surface.strideBytes());
+    for (int x = 0; x < surface.width(); ++x) row[x] |= 0xFF000000u;
+  }
+}
+
 HRGN CreateRegionFromRects(const std::vector<RegionRect>& rects) {
   const size_t bytes = sizeof(RGNDATAHEADER) + sizeof(RECT) * rects.size();
   std::vector<uint8_t> buffer(bytes);

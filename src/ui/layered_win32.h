@@ -43,6 +43,13 @@ class LayeredSurface {
   int height_ = 0;
 };
 
+// Copies the screen from (left, top) onto the whole surface; with layeredWindows, layered windows
+// are part of the picture too. A screen picture carries no transparency: every pixel comes out
+// opaque.
+bool CopyScreenOpaque(int left, int top, LayeredSurface& surface, bool layeredWindows);
+// Every pixel's alpha made 255, for a picture drawn by something that leaves alpha undefined.
+void MakeOpaque(LayeredSurface& surface);
+
 // Hands the surface to the window at the window's own place and size: per-pixel alpha from the
 // surface, the whole window faded by constantAlpha. The surface must be at least the window's size.
 // Every change of constantAlpha needs the surface again: Wine ignores a call that only changes it.
