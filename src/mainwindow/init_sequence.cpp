@@ -22,6 +22,10 @@ void RunInitBeforeShow(MainWindowInit& init) {
   init.LoadSettings();
   init.CreateTiltEvents();
   init.StartTiltWorkerAndCloseWatcher();
+  // The first save also pushes the settings to every receiver present. It comes before the window
+  // appears, so that once the window is up no save of what was loaded can replace a change made
+  // from outside.
+  init.SaveSettings();
 }
 
 void RunInitAfterShow(MainWindowInit& init) {
@@ -34,8 +38,6 @@ void RunInitAfterShow(MainWindowInit& init) {
   init.LoadHookLibrary();
   init.InitialiseCom();
   init.InstallForegroundHook();
-  // The first save also pushes the settings to every receiver present.
-  init.SaveSettings();
 }
 
 }  // namespace corvan

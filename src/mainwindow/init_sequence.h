@@ -37,11 +37,11 @@ class MainWindowInit {
   virtual void SaveSettings() = 0;
 };
 
-// Before the window first appears: what it shows, and every listener that a later copy may pulse
-// as soon as it sees the window.
+// Before the window first appears: what it shows, every listener that a later copy may pulse as
+// soon as it sees the window, and the first save.
 void RunInitBeforeShow(MainWindowInit& init);
-// Right after the window has appeared: what the window does not show (tray icon, overlays, hooks,
-// the first save and push), so that the window comes up without waiting for them.
+// Right after the window has appeared: what the window does not show (tray icon, overlays, hooks),
+// so that the window comes up without waiting for them.
 void RunInitAfterShow(MainWindowInit& init);
 
 }  // namespace corvan
