@@ -6,8 +6,9 @@
 namespace corvan {
 namespace {
 
-// Hook callbacks carry no context; there is one set of hooks per process.
-SystemHooks* hooks = nullptr;
+// Hook callbacks carry no context; there is one set of hooks per process. The mouse hook reads it
+// on its own thread.
+std::atomic<SystemHooks*> hooks{nullptr};
 
 }  // namespace
 
@@ -15,6 +16,7 @@ SystemHooks::SystemHooks(ProgramState& state, BoardDlg& board, HANDLE tiltEvent)
     : state_(state),
       board_(board),
       tiltEvent_(tiltEvent),
+      boardWindow_(board.hwnd()),
       shared_{board_.shownFlag(), state_.boardMode, state_.spotlightSize, state_.tiltAccumulator, eventsSeen_} {
   hooks = this;
 }
@@ -26,7 +28,7 @@ SystemHooks::~SystemHooks() {
 }
 
 void SystemHooks::InstallMouseHook() {
-  mouseHook_ = SetWindowsHookExW(WH_MOUSE_LL, MouseHook, GetModuleHandleW(nullptr), 0);
+  mouseHookThread_.Start(MouseHook);
   watch_.Reset(mouseEventsSeen());
 }
 
@@ -34,10 +36,7 @@ void SystemHooks::InstallForegroundHook() {
   foregroundHook_ = SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, ForegroundChanged, 0, 0, 0);
 }
 
-void SystemHooks::RemoveMouseHook() {
-  if (mouseHook_) UnhookWindowsHookEx(mouseHook_);
-  mouseHook_ = nullptr;
-}
+void SystemHooks::RemoveMouseHook() { mouseHookThread_.Stop(); }
 
 void SystemHooks::RemoveForegroundHook() {
   if (foregroundHook_) UnhookWinEvent(foregroundHook_);
@@ -45,23 +44,25 @@ void SystemHooks::RemoveForegroundHook() {
 }
 
 void SystemHooks::ReinstallMouseHook() {
-  if (!mouseHook_) return;
-  // The old handle may be dead already; unhooking it then fails harmlessly.
-  RemoveMouseHook();
-  InstallMouseHook();
+  if (!mouseHookThread_.handle()) return;
+  mouseHookThread_.Reinstall();
+  watch_.Reset(mouseEventsSeen());
 }
 
 bool SystemHooks::WatchMouseHook() {
-  if (!mouseHook_ || !watch_.OnRawMouse(mouseEventsSeen())) return false;
+  if (!mouseHookThread_.handle() || !watch_.OnRawMouse(mouseEventsSeen())) return false;
   ReinstallMouseHook();
   return true;
 }
 
 LRESULT CALLBACK SystemHooks::MouseHook(int code, WPARAM message, LPARAM event) {
-  if (!hooks) return CallNextHookEx(nullptr, code, message, event);
+  SystemHooks* self = hooks.load();
+  if (!self) return CallNextHookEx(nullptr, code, message, event);
   const uint32_t mouseData = code == HC_ACTION ? reinterpret_cast<const MSLLHOOKSTRUCT*>(event)->mouseData : 0;
-  const MouseHookOutcome outcome = ApplyMouseHook({code, static_cast<uint32_t>(message), mouseData}, hooks->shared_);
-  if (outcome.pulseTilt && hooks->tiltEvent_) PulseEvent(hooks->tiltEvent_);
+  const MouseHookOutcome outcome = ApplyMouseHook({code, static_cast<uint32_t>(message), mouseData}, self->shared_);
+  if (outcome.pulseTilt && self->tiltEvent_) PulseEvent(self->tiltEvent_);
+  // Posted, never sent: the hook must not wait for the board's thread.
+  if (outcome.presentSpotlight && self->boardWindow_) PostMessageW(self->boardWindow_, kSpotlightResizedMessage, 0, 0);
   switch (outcome.verdict) {
     case HookVerdict::ReturnZero:
       return 0;
@@ -74,9 +75,10 @@ LRESULT CALLBACK SystemHooks::MouseHook(int code, WPARAM message, LPARAM event) 
 }
 
 void CALLBACK SystemHooks::ForegroundChanged(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
-  if (!window || !hooks || !hooks->board_.IsVisible()) return;
-  if (hooks->state_.boardMode != kBoardModeSpotlight || window == hooks->board_.hwnd()) return;
-  SetWindowPos(hooks->board_.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SystemHooks* self = hooks.load();
+  if (!window || !self || !self->board_.IsVisible()) return;
+  if (self->state_.boardMode != kBoardModeSpotlight || window == self->board_.hwnd()) return;
+  SetWindowPos(self->board_.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 }  // namespace corvan

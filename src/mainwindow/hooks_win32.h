@@ -6,16 +6,17 @@
 
 #include "mainwindow/hook_watch.h"
 #include "mainwindow/mouse_hook_rules.h"
+#include "mainwindow/mouse_hook_thread_win32.h"
 #include "mainwindow/program_state.h"
 
 namespace corvan {
 
 class BoardDlg;
 
-// The system-wide hooks of the main window's thread: the low-level mouse hook (spotlight wheel,
-// tilt wheel) and the foreground hook (keeps the spotlight on top). Both callbacks run on the
-// thread that installed them; the mouse hook only does plain loads and stores, an add and, for
-// the tilt wheel, a pulse.
+// The program's system-wide hooks: the low-level mouse hook (spotlight wheel, tilt wheel), on a
+// thread of its own, and the foreground hook (keeps the spotlight on top), on the main window's
+// thread. The mouse hook only does plain loads and stores, an add and, for the tilt wheel, a
+// pulse; for the spotlight wheel it posts the board a request to draw the new size.
 class SystemHooks {
  public:
   SystemHooks(ProgramState& state, BoardDlg& board, HANDLE tiltEvent);
@@ -32,7 +33,8 @@ class SystemHooks {
   // The system may have dropped the hook while it slept.
   void ReinstallMouseHook();
 
-  HHOOK mouseHookHandle() const { return mouseHook_; }
+  HHOOK mouseHookHandle() const { return mouseHookThread_.handle(); }
+  DWORD mouseHookThreadId() const { return mouseHookThread_.threadId(); }
   uint32_t mouseEventsSeen() const { return eventsSeen_.load(std::memory_order_relaxed); }
 
  private:
@@ -42,7 +44,8 @@ class SystemHooks {
   ProgramState& state_;
   BoardDlg& board_;
   HANDLE tiltEvent_;
-  HHOOK mouseHook_ = nullptr;
+  HWND boardWindow_;
+  MouseHookThread mouseHookThread_;
   HWINEVENTHOOK foregroundHook_ = nullptr;
   std::atomic<uint32_t> eventsSeen_{0};
   MouseHookShared shared_;

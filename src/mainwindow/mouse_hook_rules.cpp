@@ -45,7 +45,7 @@ MouseHookOutcome ApplyMouseHook(const MouseHookEvent& event, MouseHookShared& sh
   const MouseHookDecision decision = DecideMouseHook(event, context);
   if (decision.resizeSpotlight) shared.spotlightSize.store(decision.spotlightSize, std::memory_order_relaxed);
   if (decision.addTilt) shared.tiltAccumulator.fetch_add(decision.tiltSteps);
-  return {decision.verdict, decision.addTilt};
+  return {decision.verdict, decision.addTilt, decision.resizeSpotlight};
 }
 
 }  // namespace corvan

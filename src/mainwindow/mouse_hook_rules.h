@@ -56,6 +56,9 @@ struct MouseHookShared {
 struct MouseHookOutcome {
   HookVerdict verdict = HookVerdict::PassOn;
   bool pulseTilt = false;  // the tilt accumulator changed: wake the tilt worker
+  // The spotlight's size changed: the board must draw it now. The wheel turn that changed it is
+  // swallowed, and the system makes no raw input of a swallowed event, so nothing else tells it.
+  bool presentSpotlight = false;
 };
 
 // One event through the hook: decides, and applies the decision to the shared values.

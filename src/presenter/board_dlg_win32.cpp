@@ -84,6 +84,9 @@ std::optional<LRESULT> BoardDlg::WindowProc(UINT message, WPARAM wParam, LPARAM 
       presentPosted_ = false;
       PresentChanges();
       return 0;
+    case kSpotlightResizedMessage:
+      state_.OnSpotlightResized(PointerInClient(), spotlightSize_.load(std::memory_order_relaxed), *this);
+      return 0;
     case WM_DISPLAYCHANGE:
       OnDisplayChange();
       break;

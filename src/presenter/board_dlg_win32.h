@@ -16,6 +16,9 @@
 
 namespace corvan {
 
+// Posted by the mouse hook after it resized the spotlight: the board draws the new size at once.
+inline constexpr UINT kSpotlightResizedMessage = WM_APP + 0x318;
+
 // The presenter board over the monitor under the pointer (highlighter, snaps, spotlight). It
 // decides nothing itself: BoardState turns raw mouse input into requests, which this window
 // carries out on the frozen picture, the ink and the composed frame. Those three exist only while

@@ -50,12 +50,8 @@ void BoardState::OnRawMouse(const RawMouse& input, Point pointer, bool visible, 
     if (input.wheel > 0) colorIndex_ = colorIndex_ == 0 ? kColorCount - 1 : colorIndex_ - 1;
     if (input.wheel < 0) colorIndex_ = colorIndex_ == kColorCount - 1 ? 0 : colorIndex_ + 1;
     sink.Invalidate(SquareAround(p, kPointerMarkSide));
-    if (mode_ == kBoardSpotlight) {
-      // The mouse hook may have resized the spotlight with this very turn.
-      const Rect reach = SpotlightReach(p, spotlightSize);
-      sink.Invalidate(Union(spotlightArea_, reach));
-      spotlightArea_ = reach;
-    }
+    // The mouse hook may have resized the spotlight with this very turn.
+    if (mode_ == kBoardSpotlight) MoveSpotlight(p, spotlightSize, sink);
   }
   const bool clear = (flags & kRawMiddleUp) && pictureMode;
   if ((flags & kRawButton5Up) && pictureMode) sink.WriteSnap(SnapTarget::File);
@@ -96,6 +92,16 @@ void BoardState::OnRawMouse(const RawMouse& input, Point pointer, bool visible, 
   if (input.dx != 0 || input.dy != 0 || strokeBegins) Move(p, strokeBegins, visible, spotlightSize, sink);
 }
 
+void BoardState::OnSpotlightResized(Point pointer, int spotlightSize, BoardSink& sink) {
+  if (mode_ == kBoardSpotlight) MoveSpotlight(ClampToBoard(pointer), spotlightSize, sink);
+}
+
+void BoardState::MoveSpotlight(Point p, int spotlightSize, BoardSink& sink) {
+  const Rect reach = SpotlightReach(p, spotlightSize);
+  sink.Invalidate(Union(spotlightArea_, reach));
+  spotlightArea_ = reach;
+}
+
 void BoardState::Move(Point p, bool strokeBegins, bool visible, int spotlightSize, BoardSink& sink) {
   switch (mode_) {
     case kBoardHighlighter: {
@@ -121,12 +127,9 @@ void BoardState::Move(Point p, bool strokeBegins, bool visible, int spotlightSiz
       }
       endPoint_ = p;
       break;
-    case kBoardSpotlight: {
-      const Rect reach = SpotlightReach(p, spotlightSize);
-      sink.Invalidate(Union(spotlightArea_, reach));
-      spotlightArea_ = reach;
+    case kBoardSpotlight:
+      MoveSpotlight(p, spotlightSize, sink);
       break;
-    }
     default:
       break;
   }

@@ -55,6 +55,9 @@ class BoardState {
 
   // `visible` is whether the board is on the screen; `spotlightSize` the spotlight's side now.
   void OnRawMouse(const RawMouse& input, Point pointer, bool visible, int spotlightSize, BoardSink& sink);
+  // The mouse hook resized the spotlight: the old and the new square are repainted around the
+  // pointer. Nothing in the other modes.
+  void OnSpotlightResized(Point pointer, int spotlightSize, BoardSink& sink);
 
   // What to draw over the picture with the pointer at `pointer`; `spotlight` holds the clear
   // square in the spotlight mode (see SpotlightSpans).
@@ -70,6 +73,8 @@ class BoardState {
   bool hasSelection() const { return hasSelection_; }
   const std::vector<Point>& lasso() const { return lasso_; }
   const PolygonSpans& lassoSpans() const { return lassoSpans_; }
+  // Where the spotlight was last asked to be painted.
+  Rect spotlightArea() const { return spotlightArea_; }
   int width() const { return width_; }
   int height() const { return height_; }
 
@@ -77,6 +82,7 @@ class BoardState {
   void ClearSelection();
   Point ClampToBoard(Point p) const;
   void Move(Point p, bool strokeBegins, bool visible, int spotlightSize, BoardSink& sink);
+  void MoveSpotlight(Point p, int spotlightSize, BoardSink& sink);
 
   int32_t mode_ = kBoardOff;
   int colorIndex_ = 0;

@@ -10,13 +10,15 @@ namespace {
 
 using test::PumpUntil;
 
-void SendHorizontalWheel(int delta) {
+void SendWheel(DWORD flags, int delta) {
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dwFlags = MOUSEEVENTF_HWHEEL;
+  input.mi.dwFlags = flags;
   input.mi.mouseData = static_cast<DWORD>(delta);
   SendInput(1, &input, sizeof(input));
 }
+
+void SendHorizontalWheel(int delta) { SendWheel(MOUSEEVENTF_HWHEEL, delta); }
 
 class MouseHookTest : public ::testing::Test {
  protected:
@@ -72,11 +74,51 @@ TEST_F(MouseHookTest, AHookThatSeesEveryEventIsLeftAlone) {
   EXPECT_EQ(hooks->mouseHookHandle(), installed);
 }
 
+TEST_F(MouseHookTest, TheHookAnswersWhileTheThreadThatInstalledItIsBusy) {
+  // The thread that installed the hook (here the test's, in the program the main window's) takes
+  // no message until the notch is counted: painting, saving, a capture or a window manager's
+  // wait must not keep the system from calling the hook.
+  HANDLE sender = CreateThread(
+      nullptr, 0, [](LPVOID) -> DWORD { SendHorizontalWheel(120); return 0; }, nullptr, 0, nullptr);
+  ASSERT_NE(sender, nullptr);
+  const ULONGLONG deadline = GetTickCount64() + 3000;
+  while (state.tiltAccumulator != 1 && GetTickCount64() < deadline) WaitForSingleObject(tiltEvent, 20);
+  EXPECT_EQ(state.tiltAccumulator, 1);
+  EXPECT_EQ(WaitForSingleObject(sender, 3000), WAIT_OBJECT_0);
+  CloseHandle(sender);
+}
+
 TEST_F(MouseHookTest, ResumeFromSleepInstallsTheHookAgain) {
   hooks->ReinstallMouseHook();
   ASSERT_NE(hooks->mouseHookHandle(), nullptr);
   SendHorizontalWheel(120);
   EXPECT_TRUE(TiltReaches(1));
+}
+
+// Windows makes no raw input of an event a low-level hook swallowed, so the board of this test,
+// which gets no raw input at all, stands for the board on Windows: only the hook's own request
+// can make it draw the new size.
+TEST(SpotlightWheel, TheHookAsksTheBoardToDrawTheNewSizeWithoutAnyRawInput) {
+  ProgramState state;
+  BoardDlg board{state.boardMode, state.spotlightSize};
+  ASSERT_TRUE(board.Create(nullptr));
+  ASSERT_TRUE(SetCursorPos(300, 200));
+  board.Toggle(kBoardSpotlight);
+  ASSERT_TRUE(PumpUntil([&] { return board.shownFlag().load(); }, 3000));
+  SystemHooks hooks(state, board, nullptr);
+  hooks.InstallMouseHook();
+  ASSERT_NE(hooks.mouseHookHandle(), nullptr);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const Point pointer{cursor.x, cursor.y};
+
+  SendWheel(MOUSEEVENTF_WHEEL, 120);
+  EXPECT_TRUE(PumpUntil([&] { return board.state().spotlightArea() == SpotlightReach(pointer, 410); }, 3000))
+      << "size " << state.spotlightSize;
+  SendWheel(MOUSEEVENTF_WHEEL, -360);
+  EXPECT_TRUE(PumpUntil([&] { return board.state().spotlightArea() == SpotlightReach(pointer, 380); }, 3000))
+      << "size " << state.spotlightSize;
+  board.Toggle(kBoardSpotlight);
 }
 
 }  // namespace

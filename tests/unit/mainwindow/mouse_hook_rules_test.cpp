@@ -83,13 +83,17 @@ TEST(MouseHook, AppliesItsDecisionToTheSharedValuesAndCountsEveryEvent) {
   EXPECT_EQ(ApplyMouseHook({0, kMessageMouseHWheel, WheelData(-120)}, shared).verdict, HookVerdict::Swallow);
   EXPECT_EQ(tilt, 1);
   EXPECT_FALSE(ApplyMouseHook({0, kMouseMove, 0}, shared).pulseTilt);
+  EXPECT_FALSE(ApplyMouseHook({0, kMessageMouseWheel, WheelData(120)}, shared).presentSpotlight) << "board hidden";
   EXPECT_EQ(ApplyMouseHook({3, kMouseMove, 0}, shared).verdict, HookVerdict::ReturnZero);
 
   boardShown = true;
-  EXPECT_EQ(ApplyMouseHook({0, kMessageMouseWheel, WheelData(-240)}, shared).verdict, HookVerdict::Swallow);
+  const MouseHookOutcome resized = ApplyMouseHook({0, kMessageMouseWheel, WheelData(-240)}, shared);
+  EXPECT_EQ(resized.verdict, HookVerdict::Swallow);
+  EXPECT_TRUE(resized.presentSpotlight) << "nothing else tells the board of a swallowed turn";
+  EXPECT_FALSE(resized.pulseTilt);
   EXPECT_EQ(spotlight, 380);
   EXPECT_EQ(tilt, 1);
-  EXPECT_EQ(seen, 5u);
+  EXPECT_EQ(seen, 6u);
 }
 
 }  // namespace

@@ -247,6 +247,27 @@ TEST(BoardState, TheSpotlightRepaintsItsOldAndNewPlace) {
   EXPECT_EQ(board.state.Overlay({60, 40}, false, nullptr).darken, BoardOverlay::Darken::OutsideSpans);
 }
 
+TEST(BoardState, ASpotlightResizedByTheHookRepaintsTheOldAndTheNewSquareWhereThePointerIs) {
+  Board board(kBoardSpotlight, {50, 40});
+  board.MoveTo({50, 40});
+  board.sink.invalidated.clear();
+  board.state.OnSpotlightResized({50, 40}, 500, board.sink);
+  ASSERT_EQ(board.sink.invalidated.size(), 1u);
+  EXPECT_EQ(board.sink.invalidated[0], Union(SpotlightReach({50, 40}, 400), SpotlightReach({50, 40}, 500)));
+  board.sink.invalidated.clear();
+  board.state.OnSpotlightResized({50, 40}, 300, board.sink);
+  EXPECT_EQ(board.sink.invalidated.at(0), SpotlightReach({50, 40}, 500)) << "the larger old square goes";
+}
+
+TEST(BoardState, OnlyTheSpotlightHearsOfAResize) {
+  for (int32_t mode : {kBoardHighlighter, kBoardSnapRectangle, kBoardSnapFreeForm}) {
+    Board board(mode, {50, 40});
+    board.sink.invalidated.clear();
+    board.state.OnSpotlightResized({50, 40}, 500, board.sink);
+    EXPECT_TRUE(board.sink.invalidated.empty()) << mode;
+  }
+}
+
 TEST(BoardState, TheSpotlightSquareIs400WithCornersRoundedByAThird) {
   const Point pointer{500, 400};
   const PolygonSpans spans = SpotlightSpans(pointer, 400, 1000, 800);
