@@ -9,6 +9,9 @@
 //   probe command TITLE ID...  posts WM_COMMAND with each ID, back to back, to the window TITLE
 //   probe hold-names NAME...   takes each NAME for a mutex, so no event can have it; prints
 //                              "ready" and holds them for 60 s or until killed
+//   probe longest-answer TITLE SECONDS
+//                              asks the thread of the window TITLE for an answer every 5 ms for
+//                              SECONDS and prints the longest wait for one, in ms
 #include <windows.h>
 
 #include <cstdio>
@@ -68,6 +71,23 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("ready\n");
     std::fflush(stdout);
     Sleep(60000);
+    return 0;
+  }
+  if (argc == 4 && std::wcscmp(argv[1], L"longest-answer") == 0) {
+    HWND window = FindWindowW(nullptr, argv[2]);
+    if (!window) return 1;
+    const ULONGLONG end = GetTickCount64() + 1000ULL * static_cast<ULONGLONG>(_wtoi(argv[3]));
+    ULONGLONG longest = 0;
+    std::printf("ready\n");
+    std::fflush(stdout);
+    while (GetTickCount64() < end) {
+      const ULONGLONG asked = GetTickCount64();
+      DWORD_PTR answer = 0;
+      if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &answer)) return 1;
+      if (GetTickCount64() - asked > longest) longest = GetTickCount64() - asked;
+      Sleep(5);
+    }
+    std::printf("%llu\n", longest);
     return 0;
   }
   return 2;
