@@ -20,12 +20,18 @@ struct MouseHookThread::Shared {
     if (answered) CloseHandle(answered);
   }
 
-  void Install() {
-    hook.store(SetWindowsHookExW(WH_MOUSE_LL, proc, GetModuleHandleW(nullptr), 0));
-  }
+  void Install() { hook.store(SetWindowsHookExW(WH_MOUSE_LL, proc, GetModuleHandleW(nullptr), 0)); }
+  // A hook the system has already removed fails to unhook, harmlessly.
   void Remove() {
-    // A hook the system has already removed fails to unhook, harmlessly.
     if (HHOOK old = hook.exchange(nullptr)) UnhookWindowsHookEx(old);
+  }
+  // The new hook goes in before the old one comes out, so that no event passes unhooked in
+  // between. While both are in, an event the new one swallows never reaches the old one, and one
+  // it passes on does nothing in the old one but count.
+  void Replace() {
+    const HHOOK old = hook.load();
+    Install();
+    if (old) UnhookWindowsHookEx(old);
   }
 
   void Run() {
@@ -36,8 +42,7 @@ struct MouseHookThread::Shared {
     SetEvent(answered);
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
       if (msg.hwnd == nullptr && msg.message == kReinstallHookMessage) {
-        Remove();
-        Install();
+        Replace();
         SetEvent(answered);
       }
     }
