@@ -20,7 +20,7 @@ void ValidateAfterLoad(Assignments& assignments, const Catalogue& catalogue) {
   }
 }
 
-void ApplyFactoryDefaults(Assignments& assignments, const Catalogue& catalogue, FactoryDefaultEffects& effects) {
+void SetFactoryAssignment(Assignments& assignments, const Catalogue& catalogue) {
   assignments.buttonOrder = 0;
   assignments.extraKey = 0;
   assignments.gestureUp = 0;
@@ -33,6 +33,10 @@ void ApplyFactoryDefaults(Assignments& assignments, const Catalogue& catalogue, 
   assignments.flagByte = 0;
   assignments.bt3 = catalogue.forwardId < catalogue.Count() ? catalogue.forwardId : 0;
   assignments.bt4 = catalogue.backwardId < catalogue.Count() ? catalogue.backwardId : 0;
+}
+
+void ApplyFactoryDefaults(Assignments& assignments, const Catalogue& catalogue, FactoryDefaultEffects& effects) {
+  SetFactoryAssignment(assignments, catalogue);
   effects.SaveSettings();
   effects.RepaintMainWindow();
   effects.PulseDefaultsEvent();

@@ -83,6 +83,11 @@ class FactoryDefaultEffects {
   virtual void PulseDefaultsEvent() = 0;
 };
 
+// The factory assignment: both side buttons keep their native Forward and Backward, every other
+// slot "No function", the first button order, flag byte 0.
+void SetFactoryAssignment(Assignments& assignments, const Catalogue& catalogue);
+
+// The Default command: the factory assignment, saved, shown and announced.
 void ApplyFactoryDefaults(Assignments& assignments, const Catalogue& catalogue, FactoryDefaultEffects& effects);
 
 }  // namespace corvan

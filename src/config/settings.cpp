@@ -12,7 +12,12 @@ int32_t ReadSetting(SettingsStore& store, std::wstring_view name) {
 bool WriteSetting(SettingsStore& store, int32_t value, std::wstring_view name) { return store.Set(name, value); }
 
 void LoadSettings(SettingsStore& store, Assignments& assignments, const Catalogue& catalogue) {
-  for (const StoredSlot& stored : kStoredSlots) assignments.*stored.slot = ReadSetting(store, stored.storeName);
+  bool anyStored = false;
+  for (const StoredSlot& stored : kStoredSlots) {
+    anyStored = anyStored || store.Query(stored.storeName).has_value();
+    assignments.*stored.slot = ReadSetting(store, stored.storeName);
+  }
+  if (!anyStored) SetFactoryAssignment(assignments, catalogue);
   UpdateFlagByte(assignments, catalogue);
   ValidateAfterLoad(assignments, catalogue);
 }

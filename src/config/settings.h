@@ -13,7 +13,9 @@ namespace corvan {
 int32_t ReadSetting(SettingsStore& store, std::wstring_view name);
 bool WriteSetting(SettingsStore& store, int32_t value, std::wstring_view name);
 
-// Read the eleven values, compute the flag byte from what was read, then validate.
+// Read the eleven values, compute the flag byte from what was read, then validate. A store that
+// holds none of them (the first run, or the first after a reset) gives the factory assignment,
+// which leaves the side buttons their native jobs; a store that holds any keeps what it holds.
 void LoadSettings(SettingsStore& store, Assignments& assignments, const Catalogue& catalogue);
 
 // Write all eleven values, recompute the flag byte, start an apply pass.

@@ -34,15 +34,34 @@ TEST_F(Settings, ReadSettingTreatsMissingAndNegativeAsZero) {
   EXPECT_EQ(ReadSetting(store, L"order"), 0);
 }
 
-TEST_F(Settings, FirstRunLoadsZerosAndBothSideBitsThenSavesAllElevenAsZero) {
+TEST_F(Settings, FirstRunLoadsTheFactoryAssignmentWhichLeavesTheSideButtonsNative) {
   LoadSettings(store, assignments, catalogue);
-  for (const StoredSlot& s : kStoredSlots) EXPECT_EQ(assignments.*s.slot, 0) << std::string(s.storeName.begin(), s.storeName.end());
-  EXPECT_EQ(assignments.flagByte, 0x18);
+  for (const StoredSlot& s : kStoredSlots) {
+    const int32_t expected = s.slot == &Assignments::bt3 ? catalogue.forwardId
+                             : s.slot == &Assignments::bt4 ? catalogue.backwardId
+                                                           : 0;
+    EXPECT_EQ(assignments.*s.slot, expected) << std::string(s.storeName.begin(), s.storeName.end());
+  }
+  EXPECT_EQ(assignments.flagByte, 0);
 
   SaveSettings(store, assignments, catalogue, push);
   EXPECT_EQ(store.writeOrder, kStoreOrder);
-  for (const auto& name : kStoreOrder) EXPECT_EQ(store.values.at(name), 0u);
+  EXPECT_EQ(store.values.at(L"bt3"), static_cast<uint32_t>(catalogue.forwardId));
+  EXPECT_EQ(store.values.at(L"bt4"), static_cast<uint32_t>(catalogue.backwardId));
+  EXPECT_EQ(assignments.flagByte, 0);
   EXPECT_EQ(push.passes, 1);
+}
+
+TEST_F(Settings, AStoreHoldingAnyValueIsReadAsItIsNeverAsAFirstRun) {
+  for (const std::wstring& name : kStoreOrder) {
+    MemorySettingsStore one;
+    Assignments loaded;
+    one.values[name] = 0;
+    LoadSettings(one, loaded, catalogue);
+    EXPECT_EQ(loaded.bt3, 0) << std::string(name.begin(), name.end());
+    EXPECT_EQ(loaded.bt4, 0) << std::string(name.begin(), name.end());
+    EXPECT_EQ(loaded.flagByte, 0x18) << std::string(name.begin(), name.end());
+  }
 }
 
 TEST_F(Settings, LoadComputesTheFlagByteBeforeValidating) {
@@ -88,14 +107,16 @@ TEST_F(Settings, SaveRewritesEveryValueInOrderAndRecomputesTheFlagByte) {
   EXPECT_EQ(push.passes, 2);
 }
 
-TEST_F(Settings, UnopenableKeyReadsZerosAndWritesNothingButStillPushes) {
+TEST_F(Settings, UnopenableKeyWritesNothingButStillPushesAndLoadsTheFactoryAssignment) {
   store.openable = false;
   assignments.bt3 = 5;
   SaveSettings(store, assignments, catalogue, push);
   EXPECT_TRUE(store.values.empty());
   EXPECT_EQ(push.passes, 1);
+  // Nothing can be read: the receiver is best left with its native side buttons.
   LoadSettings(store, assignments, catalogue);
-  EXPECT_EQ(assignments.bt3, 0);
+  EXPECT_EQ(assignments.bt3, catalogue.forwardId);
+  EXPECT_EQ(assignments.flagByte, 0);
 }
 
 TEST_F(Settings, IdsAreSystemPositionsNotCodes) {
