@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   wine wine64 fonts-wine fonts-liberation2
-  xvfb xauth xdotool x11-utils imagemagick xclip xcompmgr
+  xvfb xauth xdotool x11-utils imagemagick xclip xcompmgr openbox
   clang libclang-rt-14-dev valgrind
   nsis
 )

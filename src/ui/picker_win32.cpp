@@ -53,7 +53,8 @@ void QxItemList::ShowAt(Point screen, PickerMode mode) {
   scroll_.Reset();
   opacity_ = mode == PickerMode::QuickLaunch ? 255 : 0;
   const LONG_PTR exStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
-  if (!(exStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+  const LONG_PTR wanted = exStyle | WS_EX_LAYERED | (isSubList_ ? WS_EX_NOACTIVATE : 0);
+  if (wanted != exStyle) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, wanted);
   StartAnimation();
 
   const PickerPlacement place = PlacePicker(screen, visible_, ToRect(MonitorUnderPointer().rcWork));
@@ -61,7 +62,7 @@ void QxItemList::ShowAt(Point screen, PickerMode mode) {
   BringWindowToTop(hwnd());
   opacity_ = 255;
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  ShowWindow(hwnd(), SW_SHOWNORMAL);
+  ShowWindow(hwnd(), isSubList_ ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
@@ -107,7 +108,7 @@ void QxItemList::CloseSubList() {
 void QxItemList::HoverRow(int32_t row) {
   hovered_ = row;
   InvalidateRect(hwnd(), nullptr, FALSE);
-  if (GetForegroundWindow() != hwnd()) SetForegroundWindow(hwnd());
+  if (!isSubList_ && GetForegroundWindow() != hwnd()) SetForegroundWindow(hwnd());
   CloseSubList();
   if (row < 0 || row >= static_cast<int32_t>(visible_.size())) return;
   const _QxItemListDB& entry = visible_[static_cast<size_t>(row)];
@@ -115,6 +116,7 @@ void QxItemList::HoverRow(int32_t row) {
 
   if (!subList_) {
     subList_ = std::make_unique<QxItemList>();
+    subList_->isSubList_ = true;
     subList_->SetGroupMarkerImage(groupMarkerImage_);
     if (!subList_->Create(hwnd())) {
       subList_.reset();
@@ -192,6 +194,7 @@ std::optional<LRESULT> QxItemList::WindowProc(UINT message, WPARAM wParam, LPARA
     PostMessageW(GetWindow(hwnd(), GW_OWNER), message, wParam, lParam);
     return 0;
   }
+  if (message == WM_MOUSEACTIVATE && isSubList_) return MA_NOACTIVATE;
   return Dialog::WindowProc(message, wParam, lParam);
 }
 

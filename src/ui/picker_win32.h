@@ -79,6 +79,10 @@ class QxItemList : public Dialog {
   int32_t side_ = 0;
   int32_t hovered_ = -1;
   bool cursorRaised_ = false;
+  // A group's list beside the picker. It is never activated: a window manager moves the focus
+  // when an active window hides, and the picker would lose it to another program each time the
+  // pointer went from one group to the next. Keys reach the lists through the picker.
+  bool isSubList_ = false;
   std::atomic<int> opacity_{0};
   std::unique_ptr<QxItemList> subList_;
   PickerScroll scroll_;
