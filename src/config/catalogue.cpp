@@ -44,9 +44,9 @@ constexpr CatalogueRow kRows[] = {
     {16,  35,  30,   kKindItem,  kActionVirtualKey,    0,             0xA7,     0, Systems::All},      // Forward
     {17,  36,  30,   kKindItem,  kActionScanCode,      0,             0xE049,   0, Systems::All},      // Page Up
     {18,  37,  30,   kKindItem,  kActionScanCode,      0,             0xE051,   0, Systems::All},      // Page Down
-    {19,  50,   0,   kKindGroup, kActionGroup,         0,             0,        0, Systems::All},      // Mutimedia
-    {20,  51,  50,   kKindItem,  kActionVirtualKey,    0,             0xAF,   162, Systems::All},      // Volumne +
-    {21,  52,  50,   kKindItem,  kActionVirtualKey,    0,             0xAE,   161, Systems::All},      // Volumne -
+    {19,  50,   0,   kKindGroup, kActionGroup,         0,             0,        0, Systems::All},      // Multimedia
+    {20,  51,  50,   kKindItem,  kActionVirtualKey,    0,             0xAF,   162, Systems::All},      // Volume +
+    {21,  52,  50,   kKindItem,  kActionVirtualKey,    0,             0xAE,   161, Systems::All},      // Volume -
     {22,  53,  50,   kKindItem,  kActionVirtualKey,    0,             0xAD,     0, Systems::All},      // Mute
     {23,  54,  50,   kKindItem,  kActionVirtualKey,    0,             0xB3,     0, Systems::All},      // Play / Pause
     {24,  55,  50,   kKindItem,  kActionVirtualKey,    0,             0xB1,     0, Systems::All},      // Prev track

@@ -3,14 +3,14 @@
 namespace corvan {
 
 FunctionLabels DefaultFunctionLabels() {
-  // The spellings are the product's own ("Mutimedia", "Volumne +") and stored language files key on
-  // the index, so they stay as they are.
+  // Language files rename these by their index, never by their text. /run still takes the former
+  // spellings of three of them (see ResolveFunctionName).
   return {
       L"No function",    L"System",         L"Expose application", L"Flip 3D (Aero)", L"My computer",
       L"Show desktop",   L"Start menu",     L"Application",        L"Calculator",     L"Email reader",
       L"Web browser",    L"Function key",   L"Cut",                L"Copy",           L"Paste",
-      L"Backward",       L"Forward",        L"Page Up",            L"Page Down",      L"Mutimedia",
-      L"Volumne +",      L"Volumne -",      L"Mute",               L"Play / Pause",   L"Prev track",
+      L"Backward",       L"Forward",        L"Page Up",            L"Page Down",      L"Multimedia",
+      L"Volume +",       L"Volume -",       L"Mute",               L"Play / Pause",   L"Prev track",
       L"Next track",     L"Media Player",   L"Presenter",          L"Highlighter",    L"Screen snap #1",
       L"Screen snap #2", L"Simulate touch", L"Spotlight",
   };

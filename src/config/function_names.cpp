@@ -130,6 +130,21 @@ NameProblem CheckFunctionName(std::wstring_view name) {
   return NameProblem::kNone;
 }
 
+namespace {
+
+// English labels as earlier versions spelt them, so that scripts written against them still work.
+struct FormerLabel {
+  std::wstring_view former;
+  std::wstring_view now;
+};
+constexpr FormerLabel kFormerLabels[] = {
+    {L"Mutimedia", L"Multimedia"},
+    {L"Volumne +", L"Volume +"},
+    {L"Volumne -", L"Volume -"},
+};
+
+}  // namespace
+
 NameResolution ResolveFunctionName(const Catalogue& shown, const Catalogue& defaults, std::wstring_view name) {
   if (const NameProblem problem = CheckFunctionName(name); problem != NameProblem::kNone) return {-1, problem};
   if (IsDecimal(name)) {
@@ -140,6 +155,9 @@ NameResolution ResolveFunctionName(const Catalogue& shown, const Catalogue& defa
     for (int32_t id = 0; id < catalogue->Count(); ++id) {
       if (SameIgnoringCase(catalogue->entries[static_cast<size_t>(id)].label, name)) return {id, NameProblem::kNone};
     }
+  }
+  for (const FormerLabel& label : kFormerLabels) {
+    if (SameIgnoringCase(label.former, name)) return ResolveFunctionName(shown, defaults, label.now);
   }
   return {-1, NameProblem::kUnknownName};
 }

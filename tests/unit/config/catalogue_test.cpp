@@ -33,9 +33,9 @@ constexpr ExpectedEntry kFullCatalogue[] = {
     {L"Forward",             35,  30,   0,   20,   0x00,      0xA7,     0},
     {L"Page Up",             36,  30,   0,   21,   0x00,      0xE049,   0},
     {L"Page Down",           37,  30,   0,   21,   0x00,      0xE051,   0},
-    {L"Mutimedia",           50,   0,   1,    0,   0x00,      0,        0},
-    {L"Volumne +",           51,  50,   0,   20,   0x00,      0xAF,   162},
-    {L"Volumne -",           52,  50,   0,   20,   0x00,      0xAE,   161},
+    {L"Multimedia",          50,   0,   1,    0,   0x00,      0,        0},
+    {L"Volume +",            51,  50,   0,   20,   0x00,      0xAF,   162},
+    {L"Volume -",            52,  50,   0,   20,   0x00,      0xAE,   161},
     {L"Mute",                53,  50,   0,   20,   0x00,      0xAD,     0},
     {L"Play / Pause",        54,  50,   0,   20,   0x00,      0xB3,     0},
     {L"Prev track",          55,  50,   0,   20,   0x00,      0xB1,     0},
@@ -139,15 +139,15 @@ TEST(GroupMembers, EachGroupOnBothSystems) {
   using Ids = std::vector<int32_t>;
   struct Row { bool windows62; int32_t code; Strings labels; Ids ids; };
   const Row rows[] = {
-      {false, 0,  {L"No function", L"System", L"Application", L"Function key", L"Mutimedia", L"Presenter"}, {0, 1, 6, 10, 18, 26}},
-      {true,  0,  {L"No function", L"System", L"Application", L"Function key", L"Mutimedia", L"Presenter"}, {0, 1, 6, 8, 16, 23}},
+      {false, 0,  {L"No function", L"System", L"Application", L"Function key", L"Multimedia", L"Presenter"}, {0, 1, 6, 10, 18, 26}},
+      {true,  0,  {L"No function", L"System", L"Application", L"Function key", L"Multimedia", L"Presenter"}, {0, 1, 6, 8, 16, 23}},
       {false, 10, {L"Expose application", L"My computer", L"Show desktop", L"Start menu"}, {2, 3, 4, 5}},
       {false, 20, {L"Calculator", L"Email reader", L"Web browser"}, {7, 8, 9}},
       {true,  20, {L"Calculator"}, {7}},
       {false, 30, {L"Cut", L"Copy", L"Paste", L"Backward", L"Forward", L"Page Up", L"Page Down"}, {11, 12, 13, 14, 15, 16, 17}},
       {true,  30, {L"Cut", L"Copy", L"Paste", L"Backward", L"Forward", L"Page Up", L"Page Down"}, {9, 10, 11, 12, 13, 14, 15}},
-      {false, 50, {L"Volumne +", L"Volumne -", L"Mute", L"Play / Pause", L"Prev track", L"Next track", L"Media Player"}, {19, 20, 21, 22, 23, 24, 25}},
-      {true,  50, {L"Volumne +", L"Volumne -", L"Mute", L"Play / Pause", L"Prev track", L"Next track"}, {17, 18, 19, 20, 21, 22}},
+      {false, 50, {L"Volume +", L"Volume -", L"Mute", L"Play / Pause", L"Prev track", L"Next track", L"Media Player"}, {19, 20, 21, 22, 23, 24, 25}},
+      {true,  50, {L"Volume +", L"Volume -", L"Mute", L"Play / Pause", L"Prev track", L"Next track"}, {17, 18, 19, 20, 21, 22}},
       {false, 70, {L"Highlighter", L"Screen snap #1", L"Screen snap #2", L"Spotlight"}, {27, 28, 29, 30}},
       {true,  70, {L"Highlighter", L"Screen snap #1", L"Screen snap #2", L"Spotlight"}, {24, 25, 26, 27}},
       {false, 73, {}, {}},  // an item code is not a group

@@ -28,6 +28,11 @@ TEST(FunctionNames, ResolveLabelsDefaultLabelsAndIds) {
       {false, L"Email reader",              8, NameProblem::kNone},
       {true,  L"Email reader",             -1, NameProblem::kUnknownName},    // not on 6.2
       {false, L"Presenter",                26, NameProblem::kNone},           // a group
+      {false, L"Multimedia",               18, NameProblem::kNone},
+      {false, L"Mutimedia",                18, NameProblem::kNone},           // the former spellings still work
+      {false, L"volumne +",                19, NameProblem::kNone},
+      {true,  L"Volumne -",                18, NameProblem::kNone},
+      {false, L"Volume -",                 20, NameProblem::kNone},
       {false, L"No function",               0, NameProblem::kNone},
       {false, L"13",                       13, NameProblem::kNone},
       {false, L"+7",                        7, NameProblem::kNone},
