@@ -55,7 +55,29 @@ CommandLineSwitches ScanSwitches(std::wstring_view commandLine) {
   switches.diagnose = FoundPastStart(lowered, L"/diagnose");
   switches.list = FoundPastStart(lowered, L"/list");
   switches.restore = FoundPastStart(lowered, L"/restore");
+  // Unlike the other switches, help must be a word of its own: "-h" is part of many a path.
+  size_t at = 0;
+  ArgumentAt(lowered, at);  // the program
+  while (at < lowered.size()) {
+    const std::wstring_view word = ArgumentAt(lowered, at);
+    if (word == L"/?" || word == L"/help" || word == L"-h") switches.help = true;
+  }
   return switches;
+}
+
+std::wstring SwitchesHelp() {
+  return L"CorvanAssistant [switch]\n"
+         L"  (none)      starts the program, or shows the window of the copy that runs\n"
+         L"  /hide       starts the program with its window hidden\n"
+         L"  /close      ends the running copy and returns once it has ended\n"
+         L"  /reset      clears the stored choices (the next start uses the factory assignment)\n"
+         L"  /restore    ends the running copy and puts every receiver back in its native state\n"
+         L"  /run NAME   has the running copy run a function: its label, English label or number\n"
+         L"  /list       lists every function: number, label, group and what it does\n"
+         L"  /diagnose   lists the HID interfaces and which receiver family each is\n"
+         L"  /?, /help   shows this\n"
+         L"/run exits with 0 when the function ran, 1 when no copy runs, 2 when no function has that\n"
+         L"name, 3 when the running copy is busy.\n";
 }
 
 }  // namespace corvan

@@ -13,6 +13,7 @@ struct CommandLineSwitches {
   bool list = false;
   bool restore = false;
   bool run = false;
+  bool help = false;  // "/?", "/help" or "-h" as a word of its own
   std::wstring runName;  // the argument of /run, as given (quotes removed)
 
   bool operator==(const CommandLineSwitches&) const = default;
@@ -24,5 +25,8 @@ struct CommandLineSwitches {
 // (which may hold blanks) or the word up to the next blank; that argument is never read as a
 // switch, so `/run "/close"` closes nothing.
 CommandLineSwitches ScanSwitches(std::wstring_view commandLine);
+
+// What /? prints: every switch, one line each.
+std::wstring SwitchesHelp();
 
 }  // namespace corvan

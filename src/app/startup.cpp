@@ -13,6 +13,10 @@ bool RunStartup(StartupPlatform& platform) {
   platform.StartGdiplus();
 
   const CommandLineSwitches switches = ScanSwitches(platform.CommandLine());
+  if (switches.help) {
+    platform.PrintHelp();
+    return true;
+  }
   // Closing, diagnosing, listing and running happen before anything that could create the key or the events, so
   // neither ever disturbs a running copy beyond the close request itself.
   if (switches.close) {

@@ -25,6 +25,7 @@ class StartupPlatform {
   virtual void RestoreReceivers() = 0;
   // Prints this system's function catalogue.
   virtual void PrintCatalogue() = 0;
+  virtual void PrintHelp() = 0;
   // Asks the running copy to run the named function, prints the outcome and sets the exit code.
   virtual void RunInRunningCopy(const std::wstring& name) = 0;
   virtual void DeleteSettingsKey() = 0;

@@ -6,6 +6,7 @@
 #include <gdiplus.h>
 
 #include "app/close_event_security_win32.h"
+#include "app/command_line.h"
 #include "app/close_running_copy_win32.h"
 #include "app/named_events.h"
 #include "app/restore_receivers_win32.h"
@@ -73,6 +74,11 @@ void Win32Startup::RestoreReceivers() { CloseRunningCopyAndRestoreReceivers(); }
 void Win32Startup::PrintCatalogue() {
   ConsoleOutput console;
   console.Print(CatalogueListing(BuildCatalogue(DefaultFunctionLabels(), QueryWindows62OrLater())));
+}
+
+void Win32Startup::PrintHelp() {
+  ConsoleOutput console;
+  console.Print(SwitchesHelp());
 }
 
 void Win32Startup::RunInRunningCopy(const std::wstring& name) {

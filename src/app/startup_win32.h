@@ -19,6 +19,7 @@ class Win32Startup : public StartupPlatform {
   void AskRunningCopyToClose() override;
   void PrintDiagnosis() override;
   void PrintCatalogue() override;
+  void PrintHelp() override;
   void RestoreReceivers() override;
   void RunInRunningCopy(const std::wstring& name) override;
   void DeleteSettingsKey() override;

@@ -23,6 +23,13 @@ delete_key
 key_exists && fail "/run without a running copy created the settings key"
 probe event-exists zxmouseeventtouch && fail "/run without a running copy left an event"
 
+for word in /? /help -h; do
+  [ "$(run_switch "$word")" = 0 ] || fail "$word did not exit 0"
+  grep -q '/run NAME' "$out" && grep -q '/close' "$out" || fail "$word printed: $(cat "$out")"
+done
+key_exists && fail "/? created the settings key"
+probe event-exists zxmouseeventtouch && fail "/? left an event"
+
 [ "$(run_switch /list)" = 0 ] || fail "/list failed"
 [ "$(lines)" = 31 ] || fail "/list printed $(lines) lines on 6.1"
 grep -q 'Copy .*Function key .*keys Left Ctrl+C' "$out" || fail "/list does not describe Copy: $(cat "$out")"

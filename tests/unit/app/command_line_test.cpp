@@ -31,6 +31,28 @@ TEST(CommandLine, Switches) {
   }
 }
 
+TEST(CommandLine, HelpIsAWholeWordAfterTheProgram) {
+  struct Row { const wchar_t* commandLine; bool help; };
+  const Row rows[] = {
+  //   command line                                        help
+      {L"prog.exe /?",                                      true},
+      {L"prog.exe /help",                                   true},
+      {L"prog.exe /HELP",                                   true},
+      {L"prog.exe -h",                                      true},
+      {L"prog.exe -H",                                      true},
+      {L"\"C:\\my -h tools\\prog.exe\" /hide",                 false},  // inside the program's quoted path
+      {L"C:\\x-h\\prog.exe",                                false},  // part of a word
+      {L"prog.exe /helper",                                 false},
+      {L"prog.exe -hide",                                   false},
+      {L"prog.exe /run -h",                                 false},  // a function's name
+      {L"prog.exe /run \"/?\" /close",                      false},
+      {L"prog.exe /close /?",                               true},
+      {L"/?",                                               false},  // the program itself
+      {L"",                                                 false},
+  };
+  for (const Row& r : rows) EXPECT_EQ(ScanSwitches(r.commandLine).help, r.help) << r.commandLine;
+}
+
 TEST(CommandLine, RunTakesTheNextArgumentAndListStandsAlone) {
   struct Row { const wchar_t* commandLine; bool run; const wchar_t* name; bool close, list; };
   const Row rows[] = {

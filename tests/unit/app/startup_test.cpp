@@ -21,6 +21,7 @@ class RecordingStartup : public StartupPlatform {
   void AskRunningCopyToClose() override { calls.push_back("pulse-close"); }
   void PrintDiagnosis() override { calls.push_back("diagnose"); }
   void PrintCatalogue() override { calls.push_back("list"); }
+  void PrintHelp() override { calls.push_back("help"); }
   void RestoreReceivers() override { calls.push_back("restore"); }
   void RunInRunningCopy(const std::wstring& name) override {
     calls.push_back("run " + std::string(name.begin(), name.end()));
@@ -81,6 +82,8 @@ TEST(Startup, Paths) {
        join({prefix, {"list"}})},
       {"run touches neither key nor events", L"prog.exe /reset /run Copy", SingleInstanceOutcome::FirstCopy, true,
        join({prefix, {"run Copy"}})},
+      {"help wins over every other switch and touches neither key nor events", L"prog.exe /close /reset /?",
+       SingleInstanceOutcome::AnotherCopyRuns, true, join({prefix, {"help"}})},
       {"a run's name is no switch", L"prog.exe /run \"/hide /reset\"", SingleInstanceOutcome::FirstCopy, true,
        join({prefix, {"run /hide /reset"}})},
   };
