@@ -487,7 +487,9 @@ bool CCorvanAssistantDlg::BeginClose() {
 
 void CCorvanAssistantDlg::OnSessionEnding() {
   // The user logs off or the system shuts down: the process may be ended as soon as this
-  // returns, so the receivers are restored now, within the time the system allows.
+  // returns, so the pointer is given back and the receivers are restored now, within the time
+  // the system allows.
+  if (board_) board_->Destroy();
   if (BeginClose()) threads_.WaitForCloseSequence(kSessionEndCloseMs);
 }
 
@@ -501,6 +503,8 @@ void CCorvanAssistantDlg::OnCloseBoundPassed() {
 
 void CCorvanAssistantDlg::OnDestroy() {
   tray_.Remove();
+  // Its destroy step gives the pointer back when a mode is on.
+  if (board_) board_->Destroy();
   if (picker_) picker_->ClosePicker();
   if (cursorOverlay_ && cursorOverlay_->hwnd()) PostMessageW(cursorOverlay_->hwnd(), WM_CLOSE, 0, 0);
   if (overview_ && overview_->hwnd()) PostMessageW(overview_->hwnd(), WM_CLOSE, 0, 0);

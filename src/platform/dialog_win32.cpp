@@ -30,7 +30,15 @@ bool AnswersDirectly(UINT message) {
 }  // namespace
 
 Dialog::~Dialog() {
+  if (!hwnd_ || !IsWindow(hwnd_)) return;
+  // The derived part of the object is gone: the window's last messages must not reach it.
+  RemovePropW(hwnd_, kDialogProperty);
+  DestroyWindow(hwnd_);
+}
+
+void Dialog::Destroy() {
   if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  hwnd_ = nullptr;
 }
 
 Dialog* Dialog::FromHandle(HWND hwnd) { return static_cast<Dialog*>(GetPropW(hwnd, kDialogProperty)); }

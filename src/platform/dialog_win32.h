@@ -22,8 +22,12 @@ class Dialog {
 
   // Runs the window modally on the calling thread; returns the result given to EndDialog.
   INT_PTR DoModal(HWND owner = nullptr);
-  // Creates the window modeless; it lives until DestroyWindow.
+  // Creates the window modeless; it lives until Destroy.
   bool Create(HWND parent = nullptr);
+  // Destroys a modeless window now, with its destroy step (OnDestroy) run. Owners call it before
+  // they let the object go: by the time the base destructor runs, the derived handlers are gone,
+  // and a window left to it is destroyed without them.
+  void Destroy();
   // Ends the modal loop with a result. Safe from any thread.
   void EndDialog(INT_PTR result);
 

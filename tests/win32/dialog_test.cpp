@@ -32,5 +32,44 @@ TEST(Dialog, HandlersAnswerWithTheirOwnResults) {
   EXPECT_EQ(SendMessageW(dialog.hwnd(), WM_APP, 0, 0), 12345);
 }
 
+// Writes down that its destroy step ran, into a record that outlives it.
+class CleaningDialog : public Dialog {
+ public:
+  explicit CleaningDialog(int& destroySteps) : Dialog(IDD_MAGNIFIER), destroySteps_(destroySteps) {}
+
+ protected:
+  void OnDestroy() override { ++destroySteps_; }
+
+ private:
+  int& destroySteps_;
+};
+
+TEST(Dialog, DestroyRunsTheDerivedDestroyStepOnceAndLeavesNoWindow) {
+  int destroySteps = 0;
+  {
+    CleaningDialog dialog(destroySteps);
+    ASSERT_TRUE(dialog.Create(nullptr));
+    const HWND window = dialog.hwnd();
+    dialog.Destroy();
+    EXPECT_EQ(destroySteps, 1);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(dialog.hwnd(), nullptr);
+    dialog.Destroy();
+  }
+  EXPECT_EQ(destroySteps, 1) << "the destructor finds nothing left to destroy";
+}
+
+TEST(Dialog, AWindowLeftToTheDestructorGoesWithoutReachingTheHalfDestroyedObject) {
+  int destroySteps = 0;
+  HWND window = nullptr;
+  {
+    CleaningDialog dialog(destroySteps);
+    ASSERT_TRUE(dialog.Create(nullptr));
+    window = dialog.hwnd();
+  }
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(destroySteps, 0);
+}
+
 }  // namespace
 }  // namespace corvan
