@@ -11,7 +11,7 @@ namespace corvan {
 bool CCorvanAssistantDlg::BoardVisible() { return board_ && board_->IsVisible(); }
 
 void CCorvanAssistantDlg::RaiseBoard() {
-  if (board_ && board_->hwnd()) SetWindowPos(board_->hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (board_) board_->Raise();
 }
 
 void CCorvanAssistantDlg::ToggleBoard(int32_t mode) {

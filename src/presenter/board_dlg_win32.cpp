@@ -90,6 +90,9 @@ std::optional<LRESULT> BoardDlg::WindowProc(UINT message, WPARAM wParam, LPARAM 
     case WM_DISPLAYCHANGE:
       OnDisplayChange();
       break;
+    case WM_MOUSEACTIVATE:
+      if (state_.mode() == kBoardSpotlight) return MA_NOACTIVATE;
+      break;
     default:
       break;
   }
@@ -103,7 +106,7 @@ void BoardDlg::Toggle(int32_t mode) {
   }
   if (mode == kBoardOff || !Prepare(mode)) return;
   mode_ = mode;
-  ShowWindow(hwnd(), SW_SHOW);
+  ShowBoard();
   if (mode == kBoardHighlighter) {
     ShowCursor(FALSE);
     cursorHiddenByBoard_ = true;
@@ -143,7 +146,10 @@ bool BoardDlg::Prepare(int32_t mode) {
   }
   state_.Start(mode, boardWidth, h, {cursor.x - monitor_.left, cursor.y - monitor_.top},
                spotlightSize_.load(std::memory_order_relaxed));
-  SetWindowPos(hwnd(), HWND_TOPMOST, monitor_.left, monitor_.top, boardWidth, h, 0);
+  const LONG_PTR exStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+  const LONG_PTR wanted = mode == kBoardSpotlight ? exStyle | WS_EX_NOACTIVATE : exStyle & ~WS_EX_NOACTIVATE;
+  if (wanted != exStyle) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, wanted);
+  SetWindowPos(hwnd(), HWND_TOPMOST, monitor_.left, monitor_.top, boardWidth, h, SWP_NOACTIVATE);
   dirty_ = {};
   Present({0, 0, boardWidth, h});
   return true;
@@ -185,7 +191,16 @@ void BoardDlg::OnRawMouse(const RawMouse& input) {
   state_.OnRawMouse(input, PointerInClient(), IsVisible(), spotlightSize_.load(std::memory_order_relaxed), *this);
 }
 
-void BoardDlg::ShowBoard() { ShowWindow(hwnd(), SW_SHOW); }
+// The spotlight shows the live screen to an audience: the presentation under it keeps the
+// keyboard, so a clicker's keys still turn its pages. The other modes freeze the picture and take
+// the input themselves.
+void BoardDlg::Raise() {
+  if (!hwnd()) return;
+  const UINT activation = state_.mode() == kBoardSpotlight ? SWP_NOACTIVATE : 0;
+  SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | activation);
+}
+
+void BoardDlg::ShowBoard() { ShowWindow(hwnd(), state_.mode() == kBoardSpotlight ? SW_SHOWNOACTIVATE : SW_SHOW); }
 
 void BoardDlg::HideBoard() { ShowWindow(hwnd(), SW_HIDE); }
 

@@ -36,6 +36,8 @@ class BoardDlg : public Dialog, private BoardSink {
 
   // Any mode on turns the board off; otherwise the mode begins over the monitor under the pointer.
   void Toggle(int32_t mode);
+  // Back on top of every other top-most window; the spotlight stays inactive.
+  void Raise();
   // Every raw mouse input of the program, whether the board is visible or not.
   void OnRawMouse(const RawMouse& input);
 
