@@ -116,17 +116,7 @@ void CCorvanAssistantDlg::BuildCatalogue() {
 }
 
 void CCorvanAssistantDlg::CreateOverlayWindows() {
-  dwm_.module = LoadLibraryW(L"dwmapi.dll");
-  if (dwm_.module) {
-    dwm_.updateThumbnailProperties = GetProcAddress(dwm_.module, "DwmUpdateThumbnailProperties");
-    dwm_.queryThumbnailSourceSize = GetProcAddress(dwm_.module, "DwmQueryThumbnailSourceSize");
-    dwm_.registerThumbnail = GetProcAddress(dwm_.module, "DwmRegisterThumbnail");
-    dwm_.unregisterThumbnail = GetProcAddress(dwm_.module, "DwmUnregisterThumbnail");
-    dwm_.isCompositionEnabled = GetProcAddress(dwm_.module, "DwmIsCompositionEnabled");
-  }
   overview_ = std::make_unique<EXPOSE_DLG>();
-  overview_->SetDwm(DwmThumbnailCalls::From(dwm_.isCompositionEnabled, dwm_.registerThumbnail, dwm_.unregisterThumbnail,
-                                            dwm_.queryThumbnailSourceSize, dwm_.updateThumbnailProperties));
   overview_->SetMainWindow(hwnd());
   overview_->Create(nullptr);
 
@@ -525,8 +515,6 @@ void CCorvanAssistantDlg::OnDestroy() {
     CloseHandle(tiltEvent_);
     tiltEvent_ = nullptr;
   }
-  if (dwm_.module) FreeLibrary(dwm_.module);
-  dwm_ = DwmEntryPoints{};
   if (deviceNotification_) UnregisterDeviceNotification(deviceNotification_);
   if (sessionNotification_) WTSUnRegisterSessionNotification(hwnd());
   Sleep(10);

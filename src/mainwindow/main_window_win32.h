@@ -46,17 +46,6 @@ struct InstanceEvents {
   HANDLE close = nullptr;
 };
 
-// Desktop composition entry points, loaded at run time; empty when the library or an export is
-// missing, which the overview treats as composition off.
-struct DwmEntryPoints {
-  HMODULE module = nullptr;
-  FARPROC updateThumbnailProperties = nullptr;
-  FARPROC queryThumbnailSourceSize = nullptr;
-  FARPROC registerThumbnail = nullptr;
-  FARPROC unregisterThumbnail = nullptr;
-  FARPROC isCompositionEnabled = nullptr;
-};
-
 // The main window: the skinned picture of the mouse, owner of the tray icon, the overlays, the
 // background threads and the hooks. Runs modally for the whole life of the program.
 class CCorvanAssistantDlg : public Dialog,
@@ -164,7 +153,6 @@ class CCorvanAssistantDlg : public Dialog,
   HDEVNOTIFY deviceNotification_ = nullptr;
   bool sessionNotification_ = false;
   std::shared_ptr<ReceiverConnection> receivers_;
-  DwmEntryPoints dwm_;
   std::unique_ptr<EXPOSE_DLG> overview_;
   std::unique_ptr<CircleDLG> magnifier_;
   std::unique_ptr<CursorDlg> cursorOverlay_;

@@ -19,11 +19,7 @@ constexpr UINT kRawInputSizeLimit = 1000;
 constexpr int32_t kFrameReach = 8;
 // Sent by the overview thread: the panels it needs must exist, and windows belong to this thread.
 constexpr UINT kEnsurePanelsMessage = WM_APP + 0x150;
-
-template <typename Call>
-Call Resolve(FARPROC proc) {
-  return reinterpret_cast<Call>(reinterpret_cast<void*>(proc));
-}
+// Posted by the overview thread once the overview has closed: keys are no longer its business.
 
 // Waits for a thread while answering the calls other threads make on this thread's windows, so a
 // thread that is in such a call can end.
@@ -61,21 +57,11 @@ class BackBufferIcons final : public OverviewIcons {
 
 }  // namespace
 
-DwmThumbnailCalls DwmThumbnailCalls::From(FARPROC isCompositionEnabled, FARPROC registerThumbnail,
-                                          FARPROC unregisterThumbnail, FARPROC querySourceSize,
-                                          FARPROC updateProperties) {
-  DwmThumbnailCalls calls;
-  calls.isCompositionEnabled = Resolve<decltype(calls.isCompositionEnabled)>(isCompositionEnabled);
-  calls.registerThumbnail = Resolve<decltype(calls.registerThumbnail)>(registerThumbnail);
-  calls.unregisterThumbnail = Resolve<decltype(calls.unregisterThumbnail)>(unregisterThumbnail);
-  calls.querySourceSize = Resolve<decltype(calls.querySourceSize)>(querySourceSize);
-  calls.updateProperties = Resolve<decltype(calls.updateProperties)>(updateProperties);
-  return calls;
-}
-
 EXPOSE_DLG::~EXPOSE_DLG() {
   // The window goes after this body: the opening's threads end first.
   OnDestroy();
+  // A thread that did not end in time may still call into the thumbnail library: it stays loaded.
+  if (runThread_ || animationThread_) static_cast<void>(dwm_.release());
 }
 
 BOOL EXPOSE_DLG::OnInitDialog() {
@@ -84,10 +70,7 @@ BOOL EXPOSE_DLG::OnInitDialog() {
   OSVERSIONINFOW version{};
   version.dwOSVersionInfoSize = sizeof(version);
   if (GetVersionExW(&version)) osMajorVersion_ = version.dwMajorVersion;
-  // Keys reach the overview even while another window keeps the keyboard focus.
-  RAWINPUTDEVICE keyboard{1, 6, RIDEV_INPUTSINK, hwnd()};
-  keyboardRegistered_ = RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard)) != FALSE;
-  if (!keyboardRegistered_) MessageBoxW(nullptr, L"error", L"", MB_OK);
+  if (!dwm_) dwm_ = LoadSystemThumbnails();
 
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
@@ -117,11 +100,7 @@ void EXPOSE_DLG::OnDestroy() {
       runThread_ = nullptr;
     }
   }
-  if (keyboardRegistered_) {
-    RAWINPUTDEVICE keyboard{1, 6, RIDEV_REMOVE, nullptr};
-    RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard));
-    keyboardRegistered_ = false;
-  }
+  ListenToKeyboard(false);
   for (auto& panel : panels_) panel.reset();
   // A thread that did not end in time keeps the event it waits on.
   if (decision_ && !runThread_) {
@@ -153,8 +132,21 @@ bool EXPOSE_DLG::Open(std::atomic<int32_t>& busy) {
     runThread_ = nullptr;
   }
   busy_ = &busy;
+  ++opening_;
+  ListenToKeyboard(true);
   runThread_ = CreateThread(nullptr, 0, RunExposeMain, this, 0, nullptr);
+  if (!runThread_) ListenToKeyboard(false);
   return runThread_ != nullptr;
+}
+
+// Keys reach the overview as raw input even while another window keeps the keyboard focus. Only
+// while it is open: every keystroke of the session would wake the program otherwise.
+void EXPOSE_DLG::ListenToKeyboard(bool on) {
+  if (on == keyboardRegistered_) return;
+  RAWINPUTDEVICE keyboard{1, 6, on ? static_cast<DWORD>(RIDEV_INPUTSINK) : static_cast<DWORD>(RIDEV_REMOVE),
+                          on ? hwnd() : nullptr};
+  const bool done = RegisterRawInputDevices(&keyboard, 1, sizeof(keyboard)) != FALSE;
+  keyboardRegistered_ = on ? done : false;
 }
 
 bool EXPOSE_DLG::running() { return runThread_ && WaitForSingleObject(runThread_, 0) == WAIT_TIMEOUT; }
@@ -210,6 +202,10 @@ std::optional<LRESULT> EXPOSE_DLG::WindowProc(UINT message, WPARAM wParam, LPARA
       return std::nullopt;
     case kEnsurePanelsMessage:
       CreatePanels(static_cast<size_t>(wParam));
+      return 0;
+    case kOverviewClosedMessage:
+      // A later opening may have begun since the message was posted.
+      if (static_cast<uint32_t>(wParam) == opening_) ListenToKeyboard(false);
       return 0;
     default:
       return Dialog::WindowProc(message, wParam, lParam);
@@ -423,14 +419,7 @@ void EXPOSE_DLG::Animate() {
         }
       }
     }
-    for (const auto& [thumbnail, rect] : thumbnails) {
-      DWM_THUMBNAIL_PROPERTIES properties{};
-      properties.dwFlags = DWM_TNP_RECTDESTINATION | DWM_TNP_OPACITY | DWM_TNP_VISIBLE;
-      properties.rcDestination = {rect.left, rect.top, rect.right, rect.bottom};
-      properties.opacity = 255;
-      properties.fVisible = TRUE;
-      dwm_.updateProperties(thumbnail, &properties);
-    }
+    for (const auto& [thumbnail, rect] : thumbnails) dwm_->Place(thumbnail, rect);
     for (const RECT& cell : cells) InvalidateRect(hwnd(), &cell, FALSE);
     Sleep(kAnimationStepMs);
   }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <windows.h>
-#include <dwmapi.h>
 
 #include <array>
 #include <atomic>
@@ -14,27 +13,15 @@
 #include "overview/grow_shrink.h"
 #include "overview/panel_dlg_win32.h"
 #include "overview/snapshot_cache_win32.h"
+#include "overview/thumbnail_service_win32.h"
 #include "platform/dialog_win32.h"
 #include "resource_ids.h"
 #include "ui/layered_win32.h"
 
 namespace corvan {
 
-// The desktop window manager's thumbnail calls, loaded at run time by whoever owns the library;
-// all null (composition off) when it or one of them is missing.
-struct DwmThumbnailCalls {
-  HRESULT(WINAPI* isCompositionEnabled)(BOOL*) = nullptr;
-  HRESULT(WINAPI* registerThumbnail)(HWND, HWND, HTHUMBNAIL*) = nullptr;
-  HRESULT(WINAPI* unregisterThumbnail)(HTHUMBNAIL) = nullptr;
-  HRESULT(WINAPI* querySourceSize)(HTHUMBNAIL, SIZE*) = nullptr;
-  HRESULT(WINAPI* updateProperties)(HTHUMBNAIL, const DWM_THUMBNAIL_PROPERTIES*) = nullptr;
-
-  static DwmThumbnailCalls From(FARPROC isCompositionEnabled, FARPROC registerThumbnail, FARPROC unregisterThumbnail,
-                                FARPROC querySourceSize, FARPROC updateProperties);
-  bool complete() const {
-    return isCompositionEnabled && registerThumbnail && unregisterThumbnail && querySourceSize && updateProperties;
-  }
-};
+// Posted by an opening's thread to the overview once it has closed; wParam: the opening's number.
+inline constexpr UINT kOverviewClosedMessage = WM_APP + 0x151;
 
 // The window overview: every window of the desktop on the monitor under the pointer, chosen by
 // pointer or keys. Created once, hidden; each opening runs on a thread of its own that lays the
@@ -45,8 +32,8 @@ class EXPOSE_DLG : public Dialog {
   EXPOSE_DLG() : Dialog(IDD_OVERVIEW) {}
   ~EXPOSE_DLG() override;
 
-  // Before Create.
-  void SetDwm(const DwmThumbnailCalls& dwm) { dwm_ = dwm; }
+  // Before Create; without one, the overview loads the system's own.
+  void SetThumbnails(std::unique_ptr<ThumbnailService> thumbnails) { dwm_ = std::move(thumbnails); }
   // The window to repaint once the overview has closed over it.
   void SetMainWindow(HWND window) { mainWindow_ = window; }
 
@@ -103,6 +90,7 @@ class EXPOSE_DLG : public Dialog {
   void SelectItem(int32_t index);
   void MoveSelectionTo(int32_t index);
   void RequestClose(bool choose, int32_t index);
+  void ListenToKeyboard(bool on);
   int32_t HitTest(Point client);
   void SetToolText(const std::wstring& text);
 
@@ -113,10 +101,13 @@ class EXPOSE_DLG : public Dialog {
   static DWORD WINAPI AnimationMain(LPVOID self);
   void Animate();
 
-  DwmThumbnailCalls dwm_;
+  // Outlives every thread of an opening: a thread may call into it until it ends.
+  std::unique_ptr<ThumbnailService> dwm_;
   HWND mainWindow_ = nullptr;
   HWND toolTip_ = nullptr;
   bool keyboardRegistered_ = false;
+  // Counts the openings, on the window's thread; a closing tells which opening it ends.
+  uint32_t opening_ = 0;
   std::array<std::unique_ptr<PanelDlg>, 20> panels_;
   SnapshotCache snapshots_;
   uint32_t printFlags_ = 0;

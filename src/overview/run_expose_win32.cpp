@@ -4,6 +4,7 @@
 #include <random>
 
 #include "overview/backdrop_gradients.h"
+#include "overview/desktop_part.h"
 #include "overview/expose_dlg_win32.h"
 #include "overview/snapshot_rules.h"
 #include "overview/window_facts_win32.h"
@@ -15,6 +16,9 @@ namespace {
 constexpr DWORD kShowSettleMs = 4;
 constexpr int kTitleChars = 200;
 constexpr UINT kIconQueryMs = 100;
+// How long a window chosen in the overview may take to answer before it is activated without
+// being asked anything.
+constexpr UINT kAnswerMs = 150;
 
 // Runs `action` with this thread's input attached to the thread of `window`, and that window's
 // process allowed to take the foreground: the system lets only the foreground's owner move it.
@@ -44,7 +48,16 @@ std::unique_ptr<LayeredSurface> DimmedDesktop(HWND desktopWindow, bool canRender
   const int height = monitor.bottom - monitor.top;
   auto surface = std::make_unique<LayeredSurface>();
   if (!surface->Prepare(width, height)) return nullptr;
-  if (canRender && desktopWindow && PrintWindow(desktopWindow, surface->dc(), PW_CLIENTONLY)) {
+  // The desktop renders itself from its own corner; the monitor's part is moved onto the surface.
+  POINT desktopOrigin{0, 0};
+  if (desktopWindow) ClientToScreen(desktopWindow, &desktopOrigin);
+  const Point part = DesktopPartOrigin({desktopOrigin.x, desktopOrigin.y},
+                                       {monitor.left, monitor.top, monitor.right, monitor.bottom});
+  POINT previousOrigin{};
+  SetViewportOrgEx(surface->dc(), -part.x, -part.y, &previousOrigin);
+  const bool rendered = canRender && desktopWindow && PrintWindow(desktopWindow, surface->dc(), PW_CLIENTONLY);
+  SetViewportOrgEx(surface->dc(), previousOrigin.x, previousOrigin.y, nullptr);
+  if (rendered) {
     MakeOpaque(*surface);
   } else {
     CopyScreenOpaque(monitor.left, monitor.top, *surface, false);
@@ -60,9 +73,15 @@ std::unique_ptr<LayeredSurface> DimmedDesktop(HWND desktopWindow, bool canRender
   return surface;
 }
 
+bool Answers(HWND window) {
+  DWORD_PTR answer = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerMs, &answer) != 0;
+}
+
 std::wstring TitleOf(HWND window) {
   wchar_t buffer[kTitleChars + 1] = {};
-  const int length = GetWindowTextW(window, buffer, kTitleChars + 1);
+  // Read without asking the window, which may not be answering.
+  const int length = InternalGetWindowText(window, buffer, kTitleChars + 1);
   return std::wstring(buffer, length > 0 ? static_cast<size_t>(length) : 0);
 }
 
@@ -88,9 +107,16 @@ DWORD WINAPI EXPOSE_DLG::RunExposeMain(LPVOID self) {
 }
 
 void EXPOSE_DLG::RunExpose() {
+  // However this opening ends, the next "Expose application" is not turned away as busy.
+  struct BusyCleared {
+    std::atomic<int32_t>* busy;
+    ~BusyCleared() {
+      if (busy) *busy = 0;
+    }
+  } busyCleared{busy_};
+  const uint32_t opening = opening_;
   std::minstd_rand random(static_cast<unsigned>(std::time(nullptr)));
-  BOOL compositionOn = FALSE;
-  composition_ = dwm_.complete() && SUCCEEDED(dwm_.isCompositionEnabled(&compositionOn)) && compositionOn;
+  composition_ = dwm_ && dwm_->CompositionOn();
   previousForeground_ = GetForegroundWindow();
 
   POINT cursor{};
@@ -144,6 +170,7 @@ void EXPOSE_DLG::RunExpose() {
   mode_ = 0;
   StopAnimation();
   CloseItems();
+  PostMessageW(hwnd(), kOverviewClosedMessage, opening, 0);
   if (ending_) return;
 
   ShowWindow(hwnd(), SW_HIDE);
@@ -156,12 +183,14 @@ void EXPOSE_DLG::RunExpose() {
     const int32_t chosen = chosen_;
     if (chosen >= 0 && static_cast<size_t>(chosen) < windows_.size()) target = windows_[static_cast<size_t>(chosen)];
   }
-  // A window closed meanwhile is simply not activated.
+  // A window closed meanwhile is simply not activated; one that does not answer is only made the
+  // foreground, which asks nothing of it.
   if (target && IsWindow(target)) {
+    const bool answers = Answers(target);
     WithInputOf(target, [&] {
       SetForegroundWindow(target);
-      if (IsIconic(target)) ShowWindow(target, SW_RESTORE);
-      BringWindowToTop(target);
+      if (IsIconic(target)) ShowWindowAsync(target, SW_RESTORE);
+      if (answers) BringWindowToTop(target);
     });
   }
   ClipCursor(nullptr);
@@ -219,18 +248,12 @@ void EXPOSE_DLG::LayoutWithThumbnails() {
     // the pointer and the keys still reach its window.
     targets[i] = PlaceItem(grid, static_cast<int32_t>(i), {grid.maxItemWidth, grid.maxItemHeight});
     HTHUMBNAIL thumbnail = nullptr;
-    if (FAILED(dwm_.registerThumbnail(hwnd(), windows[i], &thumbnail))) continue;
+    if (!dwm_->Register(hwnd(), windows[i], &thumbnail)) continue;
     thumbnails[i] = thumbnail;
-    SIZE source{};
-    dwm_.querySourceSize(thumbnail, &source);
+    const SIZE source = dwm_->SourceSize(thumbnail);
     targets[i] = PlaceItem(grid, static_cast<int32_t>(i), FitItem(grid, source.cx, source.cy));
     steps[i] = ProportionalStep(step, source.cx, source.cy);
-    DWM_THUMBNAIL_PROPERTIES properties{};
-    properties.dwFlags = DWM_TNP_RECTDESTINATION | DWM_TNP_OPACITY | DWM_TNP_VISIBLE;
-    properties.rcDestination = {targets[i].left, targets[i].top, targets[i].right, targets[i].bottom};
-    properties.opacity = 255;
-    properties.fVisible = TRUE;
-    dwm_.updateProperties(thumbnail, &properties);
+    dwm_->Place(thumbnail, targets[i]);
   }
   FinishLayout(grid, std::move(targets), std::move(steps), std::move(thumbnails));
 }
@@ -317,7 +340,7 @@ void EXPOSE_DLG::CloseItems() {
     thumbnails.swap(thumbnails_);
   }
   for (HTHUMBNAIL thumbnail : thumbnails) {
-    if (thumbnail) dwm_.unregisterThumbnail(thumbnail);
+    if (thumbnail) dwm_->Unregister(thumbnail);
   }
 }
 

@@ -7,6 +7,11 @@
 namespace corvan {
 namespace {
 
+// A window renders its snapshot on its own thread, and rendering has no time limit: a window that
+// does not answer an empty message within this long gets no snapshot (its item shows the plain
+// backdrop) rather than holding the overview up.
+constexpr UINT kCaptureAnswerMs = 150;
+
 SnapshotSize WindowSize(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);
@@ -67,6 +72,10 @@ uint32_t SystemSnapshotPrintFlags() {
 
 std::unique_ptr<ArgbImage> CaptureWindow(HWND window, SnapshotSize size, uint32_t printFlags) {
   if (size.width <= 0 || size.height <= 0) return nullptr;
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kCaptureAnswerMs, &answer)) {
+    return nullptr;
+  }
   LayeredSurface full;
   if (!full.Prepare(size.width, size.height)) return nullptr;
   if (!PrintWindow(window, full.dc(), printFlags)) return nullptr;

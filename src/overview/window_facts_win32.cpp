@@ -16,7 +16,8 @@ std::wstring ReadClassName(HWND window) {
 
 std::wstring ReadTitle(HWND window) {
   wchar_t buffer[kNameBufferChars] = {};
-  const int length = GetWindowTextW(window, buffer, kNameBufferChars);
+  // Read without asking the window: one that does not answer would hold the overview up.
+  const int length = InternalGetWindowText(window, buffer, kNameBufferChars);
   return std::wstring(buffer, length > 0 ? static_cast<size_t>(length) : 0);
 }
 

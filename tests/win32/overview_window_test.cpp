@@ -6,6 +6,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <map>
+#include <mutex>
+#include <set>
+#include <thread>
 
 #include "platform/raw_input_win32.h"
 #include "skin_test_support.h"
@@ -117,8 +121,10 @@ RECT MonitorUnderPointer() {
 
 class OverviewWindow : public ::testing::Test {
  protected:
+  virtual void BeforeCreate() {}
   void SetUp() override {
     ASSERT_TRUE(gdiplus.ok());
+    BeforeCreate();
     ASSERT_TRUE(overview.Create(nullptr));
     ASSERT_TRUE(relay.Create(nullptr));
     ASSERT_TRUE(relay.Register());
@@ -248,6 +254,207 @@ TEST_F(OverviewWindow, ThePointerFlickingBetweenItemsLeavesOnlyTheLastOneGrown) 
   PressKey(VK_ESCAPE);
   ASSERT_TRUE(WaitClosed());
   EXPECT_EQ(overview.animationThreads(), 0);
+}
+
+// A window whose thread stops answering once it is up, as a hung program's does.
+class HungWindow {
+ public:
+  HungWindow() {
+    release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = std::thread([this, ready] {
+      window_ = std::make_unique<ColouredWindow>(L"Hung test window", RGB(200, 200, 0), 300, 300);
+      SetEvent(ready);
+      WaitForSingleObject(release_, 30000);
+      window_.reset();
+    });
+    WaitForSingleObject(ready, 10000);
+    CloseHandle(ready);
+  }
+  ~HungWindow() {
+    Release();
+    thread_.join();
+    CloseHandle(release_);
+  }
+  void Release() { SetEvent(release_); }
+  HWND hwnd() const { return window_ ? window_->hwnd() : nullptr; }
+
+ private:
+  HANDLE release_;
+  std::unique_ptr<ColouredWindow> window_;
+  std::thread thread_;
+};
+
+// Capturing a window renders it on its own thread, with no time limit of its own: a window that
+// does not answer gets no snapshot, and the overview's opening goes on. (The capture runs on a
+// thread of the test's, as it runs on the overview's thread in the program, so that a capture that
+// waited for the hung window would show as a timeout here instead of a test that never ends.)
+TEST(SnapshotCapture, AWindowThatDoesNotAnswerGetsNoSnapshotAndHoldsNothingUp) {
+  HungWindow hung;
+  ASSERT_NE(hung.hwnd(), nullptr);
+  ColouredWindow answering{L"Answering test window", RGB(0, 200, 0), 240, 140};
+  SnapshotCache cache;
+  HANDLE done = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread capture([&] {
+    cache.Refresh({hung.hwnd(), answering.hwnd()}, 0);
+    SetEvent(done);
+  });
+  // The answering window is on this thread: it answers while the capture waits for it.
+  const bool finished = Pump([&] { return WaitForSingleObject(done, 0) == WAIT_OBJECT_0; }, 3000);
+  EXPECT_TRUE(finished) << "the capture waited for the window that does not answer";
+  if (!finished) {
+    hung.Release();
+    Pump([&] { return WaitForSingleObject(done, 0) == WAIT_OBJECT_0; }, 10000);
+  }
+  capture.join();
+  CloseHandle(done);
+  auto lock = cache.Lock();
+  const SnapshotCache::Record* hungRecord = cache.Find(hung.hwnd());
+  ASSERT_NE(hungRecord, nullptr);
+  EXPECT_EQ(hungRecord->picture, nullptr);
+  const SnapshotCache::Record* answeringRecord = cache.Find(answering.hwnd());
+  ASSERT_NE(answeringRecord, nullptr);
+  EXPECT_NE(answeringRecord->picture, nullptr);
+}
+
+// Answers as a system with desktop composition does, and writes down every call.
+class RecordingThumbnails final : public ThumbnailService {
+ public:
+  struct Log {
+    std::mutex mutex;
+    std::map<HWND, std::vector<HTHUMBNAIL>> registered;  // by source window
+    std::map<HTHUMBNAIL, std::vector<Rect>> placed;
+    std::multiset<HTHUMBNAIL> unregistered;
+    int next = 1;
+  };
+  explicit RecordingThumbnails(std::shared_ptr<Log> log) : log_(std::move(log)) {}
+
+  bool CompositionOn() override { return true; }
+  bool Register(HWND, HWND source, HTHUMBNAIL* thumbnail) override {
+    std::lock_guard lock(log_->mutex);
+    *thumbnail = reinterpret_cast<HTHUMBNAIL>(static_cast<intptr_t>(log_->next++));
+    log_->registered[source].push_back(*thumbnail);
+    return true;
+  }
+  SIZE SourceSize(HTHUMBNAIL thumbnail) override {
+    std::lock_guard lock(log_->mutex);
+    for (const auto& [window, thumbnails] : log_->registered) {
+      if (std::find(thumbnails.begin(), thumbnails.end(), thumbnail) == thumbnails.end()) continue;
+      RECT rect{};
+      GetWindowRect(window, &rect);
+      return {rect.right - rect.left, rect.bottom - rect.top};
+    }
+    return {};
+  }
+  void Place(HTHUMBNAIL thumbnail, const Rect& where) override {
+    std::lock_guard lock(log_->mutex);
+    log_->placed[thumbnail].push_back(where);
+  }
+  void Unregister(HTHUMBNAIL thumbnail) override {
+    std::lock_guard lock(log_->mutex);
+    log_->unregistered.insert(thumbnail);
+  }
+
+ private:
+  std::shared_ptr<Log> log_;
+};
+
+class LiveThumbnailOverview : public OverviewWindow {
+ protected:
+  void BeforeCreate() override { overview.SetThumbnails(std::make_unique<RecordingThumbnails>(log)); }
+
+  std::vector<HTHUMBNAIL> RegistrationsOf(HWND window) {
+    std::lock_guard lock(log->mutex);
+    return log->registered[window];
+  }
+  // The window's thumbnail of the latest opening.
+  HTHUMBNAIL ThumbnailOf(HWND window) {
+    const std::vector<HTHUMBNAIL> thumbnails = RegistrationsOf(window);
+    return thumbnails.empty() ? nullptr : thumbnails.back();
+  }
+  // Every thumbnail registered was unregistered, and once.
+  bool AllUnregistered() {
+    std::lock_guard lock(log->mutex);
+    size_t registered = 0;
+    for (const auto& [window, thumbnails] : log->registered) {
+      for (HTHUMBNAIL thumbnail : thumbnails) {
+        if (log->unregistered.count(thumbnail) != 1) return false;
+        ++registered;
+      }
+    }
+    return registered > 0 && log->unregistered.size() == registered;
+  }
+  std::vector<Rect> Placed(HTHUMBNAIL thumbnail) {
+    std::lock_guard lock(log->mutex);
+    return log->placed[thumbnail];
+  }
+
+  std::shared_ptr<RecordingThumbnails::Log> log = std::make_shared<RecordingThumbnails::Log>();
+};
+
+TEST_F(LiveThumbnailOverview, EachItemShowsOneThumbnailOverItsCellThatFollowsTheGrowth) {
+  Open(first.hwnd());
+  const std::vector<HWND> listed = overview.listedWindows();
+  const std::vector<Rect> resting = overview.restingRects();
+  ASSERT_EQ(resting.size(), listed.size());
+  std::set<HTHUMBNAIL> distinct;
+  for (size_t i = 0; i < listed.size(); ++i) {
+    ASSERT_EQ(RegistrationsOf(listed[i]).size(), 1u) << "one thumbnail for item " << i;
+    const HTHUMBNAIL thumbnail = ThumbnailOf(listed[i]);
+    distinct.insert(thumbnail);
+    const std::vector<Rect> placed = Placed(thumbnail);
+    ASSERT_FALSE(placed.empty());
+    EXPECT_EQ(placed.front(), resting[i]) << "item " << i << " starts at rest in its cell";
+  }
+  EXPECT_EQ(distinct.size(), listed.size());
+
+  PressKey(VK_RIGHT);
+  ASSERT_TRUE(Pump([&] { return overview.selected() == 2; }, kBoundMs));
+  const HTHUMBNAIL grown = ThumbnailOf(listed[2]);
+  EXPECT_TRUE(Pump([&] {
+    const std::vector<Rect> placed = Placed(grown);
+    return placed.size() > 1 && placed.back() == overview.shownRects()[2] && !(placed.back() == resting[2]);
+  }, kBoundMs)) << "the selected item's thumbnail grows with it";
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_TRUE(AllUnregistered());
+}
+
+TEST_F(LiveThumbnailOverview, EnterEscAClickAndAClosedWindowUnregisterEveryThumbnail) {
+  struct Way {
+    const char* name;
+    std::function<void(OverviewWindow&)> close;
+  };
+  const RECT monitor = MonitorUnderPointer();
+  const Way ways[] = {
+      {"Enter", [](OverviewWindow&) { PressKey(VK_RETURN); }},
+      {"Esc", [](OverviewWindow&) { PressKey(VK_ESCAPE); }},
+      {"a click", [&](OverviewWindow&) {
+         const Rect item = overview.shownRects()[0];
+         ClickAt({monitor.left + (item.left + item.right) / 2, monitor.top + (item.top + item.bottom) / 2});
+       }},
+  };
+  for (const Way& way : ways) {
+    Open(first.hwnd());
+    way.close(*this);
+    ASSERT_TRUE(WaitClosed()) << way.name;
+    EXPECT_TRUE(AllUnregistered()) << way.name;
+  }
+
+  Open(first.hwnd());
+  const HTHUMBNAIL closed = ThumbnailOf(third.hwnd());
+  ASSERT_NE(closed, nullptr);
+  DestroyWindow(third.hwnd());
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_TRUE(AllUnregistered()) << "a window closed while listed included";
+}
+
+TEST_F(LiveThumbnailOverview, TheProgramsEndUnregistersEveryThumbnail) {
+  Open(first.hwnd());
+  overview.Destroy();
+  EXPECT_TRUE(AllUnregistered());
+  EXPECT_EQ(busy, 0);
 }
 
 TEST_F(OverviewWindow, AWindowClosedWhileListedActivatesNothingAndTheOverviewStillCloses) {
