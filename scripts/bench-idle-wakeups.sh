@@ -3,8 +3,9 @@
 # window hidden. Each Windows thread under Wine is a Linux thread of the program's process, so the
 # sum of their voluntary context switches over a fixed period is the figure.
 # With "picker", a quick-launch list stays open at rest while counting; with "overview", the window
-# overview does.
-# Usage: scripts/bench-idle-wakeups.sh [seconds] [picker|overview]   (default 10; needs a built windows preset)
+# overview does; with "typing", the program is hidden while keys are typed into a window of
+# another program (after the overview was opened and closed once).
+# Usage: scripts/bench-idle-wakeups.sh [seconds] [picker|overview|typing]   (default 10; needs a built windows preset)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -34,6 +35,19 @@ elif [ "$open_at_rest" = overview ]; then
     sleep 0.1
   done
   sleep 2  # the pre-selected item grows to its size and stops
+elif [ "$open_at_rest" = typing ]; then
+  xdotool mousemove 200 200
+  wine build/windows/CorvanAssistant.exe /run "Expose application" >/dev/null 2>&1 </dev/null
+  for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name '^qx_expwnd$' >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  sleep 1
+  xdotool key Escape
+  sleep 3
+  wine build/windows/tests/win32/key_target.exe 100000 >/dev/null 2>&1 </dev/null &
+  typist=$!
+  sleep 2
 fi
 
 switches() {
@@ -45,8 +59,14 @@ switches() {
 }
 threads=$(ls /proc/"$program"/task | wc -l)
 before=$(switches)
-sleep "$seconds"
+if [ "$open_at_rest" = typing ]; then
+  end=$(( $(date +%s) + seconds ))
+  while [ "$(date +%s)" -lt "$end" ]; do xdotool type --delay 50 "the quick brown fox "; done
+else
+  sleep "$seconds"
+fi
 after=$(switches)
+[ "$open_at_rest" = typing ] && kill "$typist" 2>/dev/null
 
 [ "$open_at_rest" = overview ] && xdotool key Escape
 wine build/windows/CorvanAssistant.exe /close >/dev/null 2>&1 </dev/null || true

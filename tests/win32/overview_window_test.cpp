@@ -256,6 +256,30 @@ TEST_F(OverviewWindow, ThePointerFlickingBetweenItemsLeavesOnlyTheLastOneGrown) 
   EXPECT_EQ(overview.animationThreads(), 0);
 }
 
+// Whether the process takes raw keyboard input, and into which window.
+HWND RawKeyboardTarget() {
+  RAWINPUTDEVICE devices[16] = {};
+  UINT count = 16;
+  const UINT got = GetRegisteredRawInputDevices(devices, &count, sizeof(RAWINPUTDEVICE));
+  for (UINT i = 0; got != static_cast<UINT>(-1) && i < got; ++i) {
+    if (devices[i].usUsagePage == 1 && devices[i].usUsage == 6) return devices[i].hwndTarget;
+  }
+  return nullptr;
+}
+
+// Every keystroke of the session would wake the program if the overview listened to the keyboard
+// while it is closed.
+TEST_F(OverviewWindow, ListensToTheKeyboardOnlyWhileOpen) {
+  EXPECT_EQ(RawKeyboardTarget(), nullptr) << "created";
+  for (int opening = 0; opening < 2; ++opening) {
+    Open(first.hwnd());
+    EXPECT_EQ(RawKeyboardTarget(), overview.hwnd()) << "open";
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitClosed());
+    EXPECT_TRUE(Pump([] { return RawKeyboardTarget() == nullptr; }, kBoundMs)) << "closed";
+  }
+}
+
 // A window whose thread stops answering once it is up, as a hung program's does.
 class HungWindow {
  public:
