@@ -23,25 +23,24 @@ for _ in $(seq 1 200); do
   sleep 0.1
 done
 sleep 3  # let start-up settle: the window hides, the first save and push end
+open_overview() {
+  xdotool mousemove 200 200
+  wine build/windows/CorvanAssistant.exe /run "Expose application" >/dev/null 2>&1 </dev/null
+  for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name '^qx_expwnd$' >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+}
+
 if [ "$open_at_rest" = picker ]; then
   xdotool mousemove 200 200
   wine build/windows/CorvanAssistant.exe /run "Function key" >/dev/null 2>&1 </dev/null
   sleep 1
 elif [ "$open_at_rest" = overview ]; then
-  xdotool mousemove 200 200
-  wine build/windows/CorvanAssistant.exe /run "Expose application" >/dev/null 2>&1 </dev/null
-  for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name '^qx_expwnd$' >/dev/null 2>&1 && break
-    sleep 0.1
-  done
+  open_overview
   sleep 2  # the pre-selected item grows to its size and stops
 elif [ "$open_at_rest" = typing ]; then
-  xdotool mousemove 200 200
-  wine build/windows/CorvanAssistant.exe /run "Expose application" >/dev/null 2>&1 </dev/null
-  for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name '^qx_expwnd$' >/dev/null 2>&1 && break
-    sleep 0.1
-  done
+  open_overview
   sleep 1
   xdotool key Escape
   sleep 3
