@@ -12,11 +12,12 @@ std::atomic<SystemHooks*> hooks{nullptr};
 
 }  // namespace
 
-SystemHooks::SystemHooks(ProgramState& state, BoardDlg& board, HANDLE tiltEvent)
+SystemHooks::SystemHooks(ProgramState& state, BoardDlg& board, HANDLE tiltEvent, HWND owner)
     : state_(state),
       board_(board),
       tiltEvent_(tiltEvent),
       boardWindow_(board.hwnd()),
+      owner_(owner),
       shared_{board_.shownFlag(), state_.boardMode, state_.spotlightSize, state_.tiltAccumulator, eventsSeen_} {
   hooks = this;
 }
@@ -37,6 +38,8 @@ void SystemHooks::InstallForegroundHook() {
 }
 
 void SystemHooks::RemoveMouseHook() { mouseHookThread_.Stop(); }
+
+void SystemHooks::ListenForBoardEscape(bool on) { mouseHookThread_.ListenToKeyboard(KeyboardHook, on); }
 
 void SystemHooks::RemoveForegroundHook() {
   if (foregroundHook_) UnhookWinEvent(foregroundHook_);
@@ -72,6 +75,19 @@ LRESULT CALLBACK SystemHooks::MouseHook(int code, WPARAM message, LPARAM event) 
       break;
   }
   return CallNextHookEx(nullptr, code, message, event);
+}
+
+LRESULT CALLBACK SystemHooks::KeyboardHook(int code, WPARAM message, LPARAM event) {
+  SystemHooks* self = hooks.load();
+  if (!self || code != HC_ACTION) return CallNextHookEx(nullptr, code, message, event);
+  const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(event);
+  if (key->vkCode != VK_ESCAPE || !self->board_.shownFlag().load(std::memory_order_relaxed)) {
+    return CallNextHookEx(nullptr, code, message, event);
+  }
+  // Esc is the board's, press and release alike: a presentation under the spotlight would
+  // otherwise end its slide show.
+  if (message == WM_KEYDOWN && self->owner_) PostMessageW(self->owner_, kLeaveBoardMessage, 0, 0);
+  return 1;
 }
 
 void CALLBACK SystemHooks::ForegroundChanged(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {

@@ -15,7 +15,9 @@ void CCorvanAssistantDlg::RaiseBoard() {
 }
 
 void CCorvanAssistantDlg::ToggleBoard(int32_t mode) {
-  if (board_) board_->Toggle(mode);
+  if (!board_) return;
+  board_->Toggle(mode);
+  if (hooks_) hooks_->ListenForBoardEscape(board_->state().mode() != kBoardOff);
 }
 
 bool CCorvanAssistantDlg::OverviewVisible() { return overview_ && overview_->IsVisible(); }

@@ -130,6 +130,7 @@ void CCorvanAssistantDlg::CreateOverlayWindows() {
   if (!(mainStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, mainStyle | WS_EX_LAYERED);
 
   board_ = std::make_unique<BoardDlg>(state_.boardMode, state_.spotlightSize);
+  board_->SetTexts(state_.texts.leaveBoardHint, state_.texts.copiedToClipboard);
   board_->Create(FindWindowW(L"Progman", nullptr));
 
   picker_ = std::make_unique<QxItemList>();
@@ -207,7 +208,7 @@ void CCorvanAssistantDlg::StartTiltWorkerAndCloseWatcher() {
 }
 
 void CCorvanAssistantDlg::InstallMouseHook() {
-  hooks_ = std::make_unique<SystemHooks>(state_, *board_, tiltEvent_);
+  hooks_ = std::make_unique<SystemHooks>(state_, *board_, tiltEvent_, hwnd());
   hooks_->InstallMouseHook();
 }
 
@@ -263,6 +264,10 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
   if (message == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW)) {
     skin_.ReleaseWhileHidden();
     return std::nullopt;
+  }
+  if (message == kLeaveBoardMessage) {
+    if (board_ && board_->state().mode() != kBoardOff) ToggleBoard(kBoardOff);
+    return 0;
   }
   if (message == kPickerChoiceMessage) {
     Perform(routing_.OnPickerChoice(static_cast<int32_t>(wParam), static_cast<int32_t>(lParam)));

@@ -21,8 +21,10 @@ constexpr int kClipboardTries = 20;
 constexpr int kModeTipMs = 800;
 constexpr int kSnapTipMs = 500;
 constexpr int kTipTextSize = 20;
-constexpr wchar_t kHighlighterTip[] = L"Highlighter mode ";
+constexpr wchar_t kHighlighterTip[] = L"Highlighter mode";
 constexpr wchar_t kSnapModeTip[] = L"Screen snap mode";
+constexpr wchar_t kSpotlightTip[] = L"Spotlight";
+constexpr wchar_t kTipSeparator[] = L" - ";
 constexpr wchar_t kSavedToTip[] = L"Save to ";
 constexpr wchar_t kNotSavedToTip[] = L"Could not save to ";
 
@@ -113,10 +115,10 @@ void BoardDlg::Toggle(int32_t mode) {
   }
   RECT r{};
   GetWindowRect(hwnd(), &r);
-  if (mode == kBoardHighlighter) ShowFunctionTip(kHighlighterTip, BoardCentre(), kModeTipMs, kTipTextSize);
-  if (mode == kBoardSnapFreeForm || mode == kBoardSnapRectangle) {
-    ShowFunctionTip(kSnapModeTip, BoardCentre(), kModeTipMs, kTipTextSize);
-  }
+  const wchar_t* modeName = mode == kBoardHighlighter ? kHighlighterTip
+                           : mode == kBoardSpotlight   ? kSpotlightTip
+                                                       : kSnapModeTip;
+  ShowFunctionTip(modeName + std::wstring(kTipSeparator) + leaveHint_, BoardCentre(), kModeTipMs, kTipTextSize);
   ClipCursor(&r);
 }
 
@@ -321,7 +323,7 @@ void BoardDlg::TryClipboard() {
     return;
   }
   pendingDib_ = {};
-  ShowFunctionTip(std::wstring(placed ? kSavedToTip : kNotSavedToTip) + L"Clipboard", clipboardTipAt_, kSnapTipMs,
+  ShowFunctionTip(placed ? copiedToClipboard_ : std::wstring(kNotSavedToTip) + L"Clipboard", clipboardTipAt_, kSnapTipMs,
                   kTipTextSize);
 }
 

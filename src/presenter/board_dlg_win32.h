@@ -36,6 +36,11 @@ class BoardDlg : public Dialog, private BoardSink {
 
   // Any mode on turns the board off; otherwise the mode begins over the monitor under the pointer.
   void Toggle(int32_t mode);
+  // The tips' texts a language file may replace.
+  void SetTexts(std::wstring leaveHint, std::wstring copiedToClipboard) {
+    leaveHint_ = std::move(leaveHint);
+    copiedToClipboard_ = std::move(copiedToClipboard);
+  }
   // Back on top of every other top-most window; the spotlight stays inactive.
   void Raise();
   // Every raw mouse input of the program, whether the board is visible or not.
@@ -78,6 +83,8 @@ class BoardDlg : public Dialog, private BoardSink {
   std::atomic<int32_t>& mode_;
   const std::atomic<int32_t>& spotlightSize_;
   std::atomic<bool> shown_{false};
+  std::wstring leaveHint_ = L"Esc to leave";
+  std::wstring copiedToClipboard_ = L"Copied to Clipboard";
   BoardState state_;
   RECT monitor_{};  // the monitor the board covers, in screen coordinates
   ArgbImage capture_;

@@ -68,6 +68,8 @@ std::wstring_view Unquoted(std::wstring_view value) {
 void LoadLanguageFile(ProfileReader& reader, LocalisedTexts& texts) {
   ReplaceIfPresent(reader, L"BUTTON", 0, texts.defaultCaption);
   for (int i = 0; i < kEditorHintCount; ++i) ReplaceIfPresent(reader, L"TIP", i, texts.editorHints[static_cast<size_t>(i)].text);
+  ReplaceIfPresent(reader, L"TIP", kEditorHintCount, texts.leaveBoardHint);
+  ReplaceIfPresent(reader, L"TIP", kEditorHintCount + 1, texts.copiedToClipboard);
   for (int i = 0; i < 4; ++i) ReplaceIfPresent(reader, L"MSG", i, texts.orderWords[static_cast<size_t>(i)]);
   for (int i = 0; i < kLocalisableLabelCount; ++i) {
     ReplaceIfPresent(reader, L"FUNCTION", i, texts.functionLabels[static_cast<size_t>(i)]);

@@ -31,6 +31,9 @@ struct LocalisedTexts {
       {L"Close"},
       {L"Default", {550, 115}},
   }};
+  // The presenter board's tips, TIP str7 and str8 after the editor's hints.
+  std::wstring leaveBoardHint = L"Esc to leave";
+  std::wstring copiedToClipboard = L"Copied to Clipboard";
   std::array<std::wstring, 4> orderWords = {L"Order:", L"Left", L"Right", L"Middle"};
   FunctionLabels functionLabels = DefaultFunctionLabels();
   OrderLabels orderLabels = BuildOrderLabels(L"Left", L"Right", L"Middle");

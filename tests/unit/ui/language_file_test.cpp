@@ -77,6 +77,16 @@ TEST(LanguageFile, CaptionHintsAndOrderWords) {
   EXPECT_EQ(texts.orderLabels, BuildOrderLabels(L"Links", L"Right", L"Middle"));
 }
 
+TEST(LanguageFile, ThePresenterTipsFollowTheEditorsHints) {
+  const LocalisedTexts english = Loaded("[TIP]\nstr1=Klicken\n");
+  EXPECT_EQ(english.leaveBoardHint, L"Esc to leave");
+  EXPECT_EQ(english.copiedToClipboard, L"Copied to Clipboard");
+  const LocalisedTexts german = Loaded("[TIP]\nstr7=Esc beendet\nstr8=In die Zwischenablage kopiert\n");
+  EXPECT_EQ(german.leaveBoardHint, L"Esc beendet");
+  EXPECT_EQ(german.copiedToClipboard, L"In die Zwischenablage kopiert");
+  EXPECT_EQ(german.editorHints[6].text, L"Default");
+}
+
 TEST(LanguageFile, BrokenBytesGiveTheDefaults) {
   for (const std::string& file : {std::string("\xFF\xFE", 2), std::string("\xFF\xFE[", 3), std::string("\xFE\xFF\xD8\x00", 4),
                                   Utf16(u"[FUNCTION]\nstr13=\xD800\n"), std::string(1, '\0'), std::string("[]\n=\n[x]=y")}) {
