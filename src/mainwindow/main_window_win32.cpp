@@ -67,6 +67,7 @@ void CCorvanAssistantDlg::InitialiseFramework() {
   SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
   SetWindowTextW(hwnd(), kMainWindowTitle);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  SetFunctionTipOwner(hwnd());
 }
 
 void CCorvanAssistantDlg::CreatePushLock() {

@@ -13,6 +13,7 @@ namespace {
 static_assert(kTipPanelImage == IDB_TIP_PANEL);
 
 std::unique_ptr<QxTipDLG> functionTip;
+HWND functionTipOwner = nullptr;
 
 SIZE ClientSize(HWND window) {
   RECT client{};
@@ -193,7 +194,7 @@ void QxTipDLG::Present() {
 void ShowFunctionTip(std::wstring_view text, POINT point, int displayMs, int textSize) {
   if (!functionTip) {
     auto tip = std::make_unique<QxTipDLG>();
-    if (!tip->Create(nullptr)) return;
+    if (!tip->Create(functionTipOwner)) return;
     functionTip = std::move(tip);
   }
   functionTip->ShowTip(point.x, point.y, text, displayMs, textSize);
@@ -209,5 +210,7 @@ void HideFunctionTip(bool hideWindow) {
 }
 
 QxTipDLG* FunctionTipWindow() { return functionTip.get(); }
+
+void SetFunctionTipOwner(HWND owner) { functionTipOwner = owner; }
 
 }  // namespace corvan

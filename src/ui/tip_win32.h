@@ -85,6 +85,9 @@ class QxTipDLG : public Dialog {
 // The one tip window of the program, created on first use on the calling thread (the main
 // window's), which then owns and paints it.
 void ShowFunctionTip(std::wstring_view text, POINT point, int displayMs, int textSize);
+// The window the tip is made for, before the first tip: an owned tool window never has a button
+// of its own on the taskbar.
+void SetFunctionTipOwner(HWND owner);
 // Ends a running display: the tip fades out, or with hideWindow goes at once.
 void HideFunctionTip(bool hideWindow = false);
 // Null until the first ShowFunctionTip.

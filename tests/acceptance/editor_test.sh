@@ -29,13 +29,17 @@ tip_under_box() {
     geometry=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width/ {w=$NF} END {print x, y, w}')
     read -r tip_x tip_y tip_w <<<"$geometry"
     # Centred on the box (which starts at 454), below it, and wider than the box for the long hint.
-    [ "$tip_y" -gt $((top + 262)) ] && [ "$tip_w" -gt 150 ] && [ $((tip_x + tip_w / 2)) -gt $((left + 454)) ] && return 0
+    [ "$tip_y" -gt $((top + 262)) ] && [ "$tip_w" -gt 150 ] && [ $((tip_x + tip_w / 2)) -gt $((left + 454)) ] &&
+      tip_id=$id && return 0
   done
   return 1
 }
 xdotool mousemove 10 10
 xdotool mousemove --sync $((left + 470)) $((top + 262))
 wait_until 5 tip_under_box || fail "no hint under the bt4 callout"
+# A taskbar lists no window that belongs to another (WM_TRANSIENT_FOR): the tip gets no button.
+tip_under_box
+xprop -id "$tip_id" WM_TRANSIENT_FOR | grep -q 'window id' || fail "the tip would have a taskbar button of its own"
 
 # The bt4 callout box starts at x = 454 of the window; the picker opens under it, 41 further right.
 click_client 470 262
