@@ -15,10 +15,12 @@
 #include "device/diagnosis.h"
 #include "mainwindow/main_window_win32.h"
 #include "platform/console_win32.h"
+#include "platform/profile_reader_win32.h"
 #include "platform/hid_win32.h"
 #include "platform/registry_settings_store_win32.h"
 #include "platform/windows_version_win32.h"
 #include "resource_ids.h"
+#include "ui/language_file.h"
 
 namespace corvan {
 namespace {
@@ -72,8 +74,18 @@ void Win32Startup::PrintDiagnosis() {
 void Win32Startup::RestoreReceivers() { CloseRunningCopyAndRestoreReceivers(); }
 
 void Win32Startup::PrintCatalogue() {
+  // The labels the running copy shows: from the language file beside the program, as it reads it.
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path, length);
+  folder.resize(folder.rfind(L'\\') == std::wstring::npos ? 0 : folder.rfind(L'\\') + 1);
+  Win32ProfileReader reader(folder + kLanguageFileName);
+  LocalisedTexts texts;
+  LoadLanguageFile(reader, texts);
+  const bool windows62 = QueryWindows62OrLater();
   ConsoleOutput console;
-  console.Print(CatalogueListing(BuildCatalogue(DefaultFunctionLabels(), QueryWindows62OrLater())));
+  console.Print(CatalogueListing(BuildCatalogue(texts.functionLabels, windows62),
+                                 BuildCatalogue(DefaultFunctionLabels(), windows62)));
 }
 
 void Win32Startup::PrintHelp() {

@@ -1,6 +1,7 @@
 #include "config/function_names.h"
 
 #include <cwctype>
+#include <vector>
 
 namespace corvan {
 namespace {
@@ -47,18 +48,39 @@ std::wstring Narrowed(std::wstring_view name) {
   return shown;
 }
 
+// The modifier keys by their bit, as a user names them.
 const wchar_t* ModifierName(uint32_t bit) {
   switch (bit) {
-    case 0x01: return L"Left Ctrl";
-    case 0x02: return L"Left Shift";
-    case 0x04: return L"Left Alt";
-    case 0x08: return L"Left Windows";
-    case 0x10: return L"Right Ctrl";
-    case 0x20: return L"Right Shift";
-    case 0x40: return L"Right Alt";
-    default: return L"Right Windows";
+    case 0x01: case 0x10: return L"Ctrl";
+    case 0x02: case 0x20: return L"Shift";
+    case 0x04: case 0x40: return L"Alt";
+    default: return L"Windows";
   }
 }
+
+const wchar_t* ModifierSide(uint32_t bit) { return bit >= 0x10 ? L"right" : L"left"; }
+
+// Keys that are a function of their own, by the code the catalogue sends.
+struct NamedKey {
+  int32_t action;
+  int32_t key;
+  const wchar_t* words;
+};
+constexpr NamedKey kNamedKeys[] = {
+    {kActionVirtualKey, 0xA6,   L"Browser back key"},
+    {kActionVirtualKey, 0xA7,   L"Browser forward key"},
+    {kActionVirtualKey, 0xAC,   L"Browser home key"},
+    {kActionVirtualKey, 0xAD,   L"Mute key"},
+    {kActionVirtualKey, 0xAE,   L"Volume down key"},
+    {kActionVirtualKey, 0xAF,   L"Volume up key"},
+    {kActionVirtualKey, 0xB0,   L"Next track media key"},
+    {kActionVirtualKey, 0xB1,   L"Previous track media key"},
+    {kActionVirtualKey, 0xB3,   L"Play/pause media key"},
+    {kActionVirtualKey, 0xB4,   L"Mail key"},
+    {kActionVirtualKey, 0xB5,   L"Media player key"},
+    {kActionScanCode,   0xE049, L"Page Up key"},
+    {kActionScanCode,   0xE051, L"Page Down key"},
+};
 
 std::wstring KeyName(const _QxItemListDB& entry) {
   const int32_t key = entry.key;
@@ -72,36 +94,41 @@ std::wstring KeyName(const _QxItemListDB& entry) {
 }
 
 std::wstring KeysDescription(const _QxItemListDB& entry) {
-  std::wstring keys;
+  if (entry.modifiers == 0) {
+    for (const NamedKey& named : kNamedKeys) {
+      if (named.action == entry.action && named.key == entry.key) return named.words;
+    }
+  }
+  std::vector<uint32_t> held;
   for (uint32_t bit = 1; bit <= 0x80; bit <<= 1) {
-    if (entry.modifiers & bit) keys += std::wstring(ModifierName(bit)) + L"+";
+    if (entry.modifiers & bit) held.push_back(bit);
   }
-  if (entry.key != 0 || keys.empty()) {
-    keys += KeyName(entry);
-  } else {
-    keys.pop_back();
+  if (entry.key == 0 && held.size() == 1) {
+    return std::wstring(L"Presses the ") + ModifierSide(held[0]) + L" " + ModifierName(held[0]) + L" key";
   }
-  return L"keys " + keys;
+  std::wstring keys;
+  for (uint32_t bit : held) keys += std::wstring(ModifierName(bit)) + L"+";
+  return L"Presses " + keys + KeyName(entry);
 }
 
 std::wstring WhatItDoes(const Catalogue& catalogue, const _QxItemListDB& entry) {
   switch (entry.action) {
-    case kActionNothing: return L"nothing";
+    case kActionNothing: return L"Does nothing";
     case kActionGroup: {
       int members = 0;
       for (const _QxItemListDB& other : catalogue.entries) members += other.parent == entry.code;
-      return L"opens a menu of its " + std::to_wstring(members) + L" functions at the pointer";
+      return L"Opens a menu of its " + std::to_wstring(members) + L" functions at the pointer";
     }
-    case kActionOverview: return L"shows every window of the desktop";
-    case kActionMyComputer: return L"opens the computer folder";
-    case kActionToggleDesktop: return L"shows or hides the desktop";
-    case kActionCalculator: return L"starts the calculator";
+    case kActionOverview: return L"Opens the window overview";
+    case kActionMyComputer: return L"Opens the computer folder";
+    case kActionToggleDesktop: return L"Shows or hides the desktop";
+    case kActionCalculator: return L"Starts the calculator";
     case kActionVirtualKey:
     case kActionScanCode: return KeysDescription(entry);
-    case kActionHighlighter: return L"presenter board: highlighter";
-    case kActionSnapRectangle: return L"presenter board: rectangular screen snap";
-    case kActionSnapFreeForm: return L"presenter board: free-form screen snap";
-    case kActionSpotlight: return L"presenter board: spotlight";
+    case kActionHighlighter: return L"Turns the highlighter on or off";
+    case kActionSnapRectangle: return L"Starts a rectangular screen snap";
+    case kActionSnapFreeForm: return L"Starts a free-form screen snap";
+    case kActionSpotlight: return L"Turns the spotlight on or off";
     default: return L"?";
   }
 }
@@ -178,12 +205,16 @@ std::wstring DescribeNameProblem(NameProblem problem, std::wstring_view name, in
   return L"";
 }
 
-std::wstring CatalogueListing(const Catalogue& catalogue) {
+std::wstring CatalogueListing(const Catalogue& shown, const Catalogue& english) {
   std::wstring listing;
-  for (int32_t id = 0; id < catalogue.Count(); ++id) {
-    const _QxItemListDB& entry = catalogue.entries[static_cast<size_t>(id)];
-    listing += Padded(std::to_wstring(id), 4) + Padded(entry.label, 20) + L"  " + Padded(GroupLabel(catalogue, entry), 14) +
-               L"  " + WhatItDoes(catalogue, entry) + L"\n";
+  for (int32_t id = 0; id < shown.Count(); ++id) {
+    const _QxItemListDB& entry = shown.entries[static_cast<size_t>(id)];
+    std::wstring label = entry.label;
+    if (id < english.Count() && english.entries[static_cast<size_t>(id)].label != label) {
+      label += L" (" + english.entries[static_cast<size_t>(id)].label + L")";
+    }
+    listing += Padded(std::to_wstring(id), 4) + Padded(label, 20) + L"  " + Padded(GroupLabel(shown, entry), 14) +
+               L"  " + WhatItDoes(shown, entry) + L"\n";
   }
   return listing;
 }

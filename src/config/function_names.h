@@ -36,7 +36,8 @@ NameResolution ResolveFunctionName(const Catalogue& shown, const Catalogue& defa
 // One line for the user on why the name names nothing.
 std::wstring DescribeNameProblem(NameProblem problem, std::wstring_view name, int32_t catalogueCount);
 
-// The catalogue as /list prints it: one line per entry with its id, label, group and what it does.
-std::wstring CatalogueListing(const Catalogue& catalogue);
+// The catalogue as /list prints it: one line per entry with its id, its label as the program shows
+// it (the English one beside it where a language file renamed it), its group and what it does.
+std::wstring CatalogueListing(const Catalogue& shown, const Catalogue& english);
 
 }  // namespace corvan

@@ -95,6 +95,9 @@ PROGRAM="$work/$(basename "$PROGRAM")"
 start_resident_copy
 ran=$(timeout 20 wine "$PROGRAM" /run kopieren 2>/dev/null </dev/null | tr -d '\r')
 [ "$ran" = 'Ran "Copy" (function 12).' ] || fail "the language file's name for Copy was not known: $ran"
+# /list shows the name the running copy uses, with the English one beside it.
+listed=$(timeout 20 wine "$PROGRAM" /list 2>/dev/null </dev/null | tr -d '\r' | grep '^12 ')
+[ "$listed" = "12  Kopieren (Copy)       Function key    Presses Ctrl+C" ] || fail "/list showed: $listed"
 window=$(xdotool search --onlyvisible --name "$WINDOW_TITLE" | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"
 left=$X

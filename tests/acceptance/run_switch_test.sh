@@ -32,7 +32,7 @@ probe event-exists zxmouseeventtouch && fail "/? left an event"
 
 [ "$(run_switch /list)" = 0 ] || fail "/list failed"
 [ "$(lines)" = 31 ] || fail "/list printed $(lines) lines on 6.1"
-grep -q 'Copy .*Function key .*keys Left Ctrl+C' "$out" || fail "/list does not describe Copy: $(cat "$out")"
+grep -q 'Copy .*Function key .*Presses Ctrl+C' "$out" || fail "/list does not describe Copy: $(cat "$out")"
 wine reg add "$version_key" /v Version /d win8 /f >/dev/null 2>&1 </dev/null
 [ "$(run_switch /list)" = 0 ] && [ "$(lines)" = 28 ] || fail "/list printed $(lines) lines on 6.2"
 wine reg delete "$version_key" /f >/dev/null 2>&1 </dev/null

@@ -73,17 +73,34 @@ TEST(FunctionNames, AnErrorLineIsOneShortLine) {
   }
 }
 
-TEST(FunctionNames, TheListingHasALinePerEntryWithItsGroupAndAction) {
+TEST(FunctionNames, TheListingHasALinePerEntryWithItsGroupAndWhatItDoesInWords) {
   for (const auto& [windows62, lines] : {std::pair{false, 31}, std::pair{true, 28}}) {
-    const std::wstring listing = CatalogueListing(BuildCatalogue(DefaultFunctionLabels(), windows62));
+    const Catalogue english = BuildCatalogue(DefaultFunctionLabels(), windows62);
+    const std::wstring listing = CatalogueListing(english, english);
     EXPECT_EQ(std::count(listing.begin(), listing.end(), L'\n'), lines);
   }
-  const std::wstring listing = CatalogueListing(BuildCatalogue(DefaultFunctionLabels(), false));
-  EXPECT_NE(listing.find(L"12  Copy                  Function key    keys Left Ctrl+C\n"), std::wstring::npos) << "";
-  EXPECT_NE(listing.find(L"5   Start menu            System          keys Right Windows\n"), std::wstring::npos);
-  EXPECT_NE(listing.find(L"16  Page Up               Function key    keys scan code 0xE049\n"), std::wstring::npos);
-  EXPECT_NE(listing.find(L"26  Presenter             -               opens a menu of its 4 functions at the pointer\n"),
-            std::wstring::npos);
+  const Catalogue english = BuildCatalogue(DefaultFunctionLabels(), false);
+  const std::wstring listing = CatalogueListing(english, english);
+  const wchar_t* lines[] = {
+      L"0   No function           -               Does nothing\n",
+      L"2   Expose application    System          Opens the window overview\n",
+      L"5   Start menu            System          Presses the right Windows key\n",
+      L"12  Copy                  Function key    Presses Ctrl+C\n",
+      L"14  Backward              Function key    Browser back key\n",
+      L"16  Page Up               Function key    Page Up key\n",
+      L"19  Volume +              Multimedia      Volume up key\n",
+      L"22  Play / Pause          Multimedia      Play/pause media key\n",
+      L"26  Presenter             -               Opens a menu of its 4 functions at the pointer\n",
+      L"27  Highlighter           Presenter       Turns the highlighter on or off\n",
+      L"30  Spotlight             Presenter       Turns the spotlight on or off\n",
+  };
+  for (const wchar_t* line : lines) EXPECT_NE(listing.find(line), std::wstring::npos) << std::wstring(line).size();
+}
+
+TEST(FunctionNames, TheListingShowsARenamedLabelWithTheEnglishOneBesideIt) {
+  const std::wstring listing = CatalogueListing(Renamed(false), BuildCatalogue(DefaultFunctionLabels(), false));
+  EXPECT_NE(listing.find(L"12  Kopieren (Copy)       Function key    Presses Ctrl+C\n"), std::wstring::npos);
+  EXPECT_NE(listing.find(L"13  Paste                 Function key    Presses Ctrl+V\n"), std::wstring::npos);
 }
 
 }  // namespace
