@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "ui/gdiplus_canvas_win32.h"
+#include "ui/picker_keys.h"
 #include "ui/picker_paint.h"
 #include "ui/png_resource_win32.h"
 
@@ -102,7 +103,40 @@ bool QxItemList::OwnsWindow(HWND window) const {
 }
 
 void QxItemList::CloseSubList() {
+  keysInSubList_ = false;
   if (subList_) subList_->ClosePicker();
+}
+
+void QxItemList::ChooseRow(int32_t row) {
+  PostMessageW(GetWindow(hwnd(), GW_OWNER), kPickerChoiceMessage, static_cast<WPARAM>(visible_[static_cast<size_t>(row)].index),
+               mode_ == PickerMode::QuickLaunch ? kPickerRun : kPickerAssign);
+}
+
+void QxItemList::OnKey(uint32_t key) {
+  QxItemList& list = keysInSubList_ && subList_ && subList_->IsVisible() ? *subList_ : *this;
+  const PickerKeyOutcome outcome = PickerKey(key, list.visible_, list.hovered_, &list != this);
+  switch (outcome.kind) {
+    case PickerKeyOutcome::Kind::Hover:
+      // The picker's own rows behave as under the pointer: a group opens its list beside it.
+      list.HoverRow(outcome.row);
+      break;
+    case PickerKeyOutcome::Kind::OpenGroup:
+      if (!subList_ || !subList_->IsVisible() || hovered_ != outcome.row) HoverRow(outcome.row);
+      if (subList_ && subList_->IsVisible()) {
+        keysInSubList_ = true;
+        const PickerKeyOutcome first = PickerKey(kPickerKeyDown, subList_->visible_, -1, true);
+        if (first.kind == PickerKeyOutcome::Kind::Hover) subList_->HoverRow(first.row);
+      }
+      break;
+    case PickerKeyOutcome::Kind::Choose:
+      list.ChooseRow(outcome.row);
+      break;
+    case PickerKeyOutcome::Kind::LeaveSubList:
+      CloseSubList();
+      break;
+    case PickerKeyOutcome::Kind::Nothing:
+      break;
+  }
 }
 
 void QxItemList::HoverRow(int32_t row) {
@@ -158,9 +192,7 @@ bool QxItemList::PreTranslateMessage(MSG* msg) {
       case WM_LBUTTONUP:
         if (hovered_ >= 0 && hovered_ < static_cast<int32_t>(visible_.size()) &&
             visible_[static_cast<size_t>(hovered_)].kind == kKindItem) {
-          PostMessageW(GetWindow(hwnd(), GW_OWNER), kPickerChoiceMessage,
-                       static_cast<WPARAM>(visible_[static_cast<size_t>(hovered_)].index),
-                       mode_ == PickerMode::QuickLaunch ? kPickerRun : kPickerAssign);
+          ChooseRow(hovered_);
         } else {
           OnOtherButton(client);
         }
@@ -184,7 +216,9 @@ bool QxItemList::PreTranslateMessage(MSG* msg) {
         break;
     }
   }
-  // The list has no controls: keys go on to the owner, whose Esc closes the list.
+  // Keys reach the picker, never a group's list beside it, which is not activated. They go on to
+  // the owner too, whose Esc closes the picker.
+  if (msg->hwnd == hwnd() && !isSubList_ && msg->message == WM_KEYDOWN) OnKey(static_cast<uint32_t>(msg->wParam));
   return false;
 }
 

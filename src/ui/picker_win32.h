@@ -62,6 +62,8 @@ class QxItemList : public Dialog {
 
  private:
   void HoverRow(int32_t row);
+  void OnKey(uint32_t key);
+  void ChooseRow(int32_t row);
   void OnPointer(Point client);
   void OnOtherButton(Point client);
   void CloseSubList();
@@ -83,6 +85,8 @@ class QxItemList : public Dialog {
   // when an active window hides, and the picker would lose it to another program each time the
   // pointer went from one group to the next. Keys reach the lists through the picker.
   bool isSubList_ = false;
+  // The picker's keys move in the group's list it opened from the keyboard.
+  bool keysInSubList_ = false;
   std::atomic<int> opacity_{0};
   std::unique_ptr<QxItemList> subList_;
   PickerScroll scroll_;

@@ -104,6 +104,31 @@ TEST_F(PickerWindow, OpensItsSubListBesideTheGroupAndPassesTheChoiceToItsOwner) 
   EXPECT_FALSE(sub.holdsThreadOrPicture());
 }
 
+TEST_F(PickerWindow, WorksFromTheKeyboard) {
+  picker.ShowAt({100, 100}, PickerMode::Editor);
+  ASSERT_TRUE(PumpUntil([&] { return picker.IsVisible() && picker.paints() > 0; }, 3000));
+  auto press = [&](WPARAM key) { PostMessageW(picker.hwnd(), WM_KEYDOWN, key, 0); };
+  // Down four times: No function, System, Application, Function key.
+  for (int k = 0; k < 4; ++k) press(VK_DOWN);
+  ASSERT_TRUE(PumpUntil([&] { return picker.hoveredRow() == 3; }, 3000));
+  press(VK_RIGHT);
+  ASSERT_TRUE(PumpUntil([&] { return picker.subList() && picker.subList()->IsVisible(); }, 3000));
+  QxItemList& sub = *picker.subList();
+  ASSERT_TRUE(PumpUntil([&] { return sub.hoveredRow() == 0; }, 3000)) << "the keys go on in the group's list";
+  press(VK_LEFT);
+  ASSERT_TRUE(PumpUntil([&] { return !sub.IsVisible(); }, 3000)) << "Left leaves the group's list";
+  EXPECT_EQ(picker.hoveredRow(), 3);
+  press(VK_RETURN);
+  ASSERT_TRUE(PumpUntil([&] { return sub.IsVisible() && sub.hoveredRow() == 0; }, 3000)) << "Enter opens it again";
+  press(VK_DOWN);
+  ASSERT_TRUE(PumpUntil([&] { return sub.hoveredRow() == 1; }, 3000));
+  EXPECT_TRUE(owner.choices.empty());
+  press(VK_RETURN);
+  ASSERT_TRUE(PumpUntil([&] { return !owner.choices.empty(); }, 3000));
+  EXPECT_EQ(owner.choices[0].first, 12u) << "Copy";
+  EXPECT_EQ(owner.choices[0].second, kPickerAssign);
+}
+
 TEST_F(PickerWindow, QuickLaunchAtTheRightEdgeMovesLeftAndScrollsWhenCut) {
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
