@@ -116,6 +116,10 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         ClientToScreen(hwnd(), &screen);
         if (picker_) {
           picker_->Fill(state_.functionCatalogue.entries, 0);
+          const int32_t slot = routing_.editedButtonSlot();
+          if (slot >= 0 && slot < static_cast<int32_t>(std::size(kEditableSlots))) {
+            picker_->SetCurrent(state_.assignments.*kEditableSlots[slot]);
+          }
           ShowPicker({screen.x, screen.y}, PickerMode::Editor);
         }
         break;

@@ -9,6 +9,9 @@ constexpr Argb kTextColour = 0xFAFFFFFF;
 constexpr Argb kHoverFrom = 0xC8BEBEBE;
 constexpr Argb kHoverTo = 0xB4A0A0A0;
 constexpr Argb kTriangleColour = 0xFA000000;
+constexpr Argb kCurrentColour = 0xFF3FC8FF;
+constexpr float kCurrentDot = 8;
+constexpr float kCurrentDotRight = 34;  // from the list's right edge, left of a group's triangle
 constexpr Argb kSeparatorLight = 0x6F7A7A7A;
 constexpr Argb kSeparatorDark = 0x6F202020;
 constexpr float kIconColumn = 36;
@@ -50,6 +53,12 @@ void PaintRow(Canvas& canvas, const PickerPaintState& state, ImageLoader& images
                 Path().MoveTo({w - 12, c}).LineTo({w - 20, c + 5}).LineTo({w - 20, c - 5}).Close());
   } else {
     DrawCentredIcon(canvas, images, row.icon, y + kPickerInset);
+  }
+  const bool current = row.kind == kKindGroup ? state.currentGroup != 0 && row.code == state.currentGroup
+                                             : state.currentIndex >= 0 && row.index == state.currentIndex;
+  if (current) {
+    const float c = y + 3 + kPickerRowHeight / 2.0f;
+    canvas.Fill(SolidBrush{kCurrentColour}, Ellipse{RectF{w - kCurrentDotRight, c - kCurrentDot / 2, kCurrentDot, kCurrentDot}});
   }
   canvas.DrawString(row.label, Font{kArial, kLabelSize}, SolidBrush{kTextColour},
                     RectF{kLabelX, y + kPickerInset, w - 41, kPickerRowHeight},

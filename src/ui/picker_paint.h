@@ -27,6 +27,10 @@ struct PickerPaintState {
   int groupMarkerImage = 0;
   int32_t width = 0;                 // the surface: client width + 1
   int32_t height = 0;                // client height + 1
+  // The function the slot being edited holds (-1: none, as in a quick-launch list): its row, and
+  // the row of the group it is in (`currentGroup`, a group code), carry a dot.
+  int32_t currentIndex = -1;
+  int32_t currentGroup = 0;
 };
 
 // The whole list on its layered surface: shadow, rounded body, rows, icons and labels.

@@ -37,6 +37,15 @@ void QxItemList::Fill(const std::vector<_QxItemListDB>& source, int32_t groupCod
   visible_ = std::move(members);
   groupShown_ = groupCode;
   scroll_.Reset();
+  currentIndex_ = -1;
+  currentGroup_ = 0;
+}
+
+void QxItemList::SetCurrent(int32_t functionIndex) {
+  currentIndex_ = functionIndex;
+  // The whole catalogue's entries stand at their ids.
+  const bool known = functionIndex >= 0 && functionIndex < static_cast<int32_t>(full_.size());
+  currentGroup_ = known ? full_[static_cast<size_t>(functionIndex)].parent : 0;
 }
 
 void QxItemList::ShowAt(Point screen, PickerMode mode) {
@@ -164,6 +173,8 @@ void QxItemList::HoverRow(int32_t row) {
                                               ToRect(MonitorUnderPointer().rcMonitor), visible_, scroll_.firstRow(), row);
   subList_->side_ = place.side;
   subList_->Fill(full_, entry.code);
+  subList_->currentIndex_ = currentIndex_;
+  subList_->currentGroup_ = currentGroup_;
   subList_->ShowAt(place.topLeft, mode_);
 }
 
@@ -216,9 +227,9 @@ bool QxItemList::PreTranslateMessage(MSG* msg) {
         break;
     }
   }
-  // Keys reach the picker, never a group's list beside it, which is not activated. They go on to
-  // the owner too, whose Esc closes the picker.
-  if (msg->hwnd == hwnd() && !isSubList_ && msg->message == WM_KEYDOWN) OnKey(static_cast<uint32_t>(msg->wParam));
+  // The picker takes the keys of its lists too: a group's list is not activated, but the system
+  // may still give it the keyboard. They go on to the owner, whose Esc closes the picker.
+  if (!isSubList_ && msg->message == WM_KEYDOWN && OwnsWindow(msg->hwnd)) OnKey(static_cast<uint32_t>(msg->wParam));
   return false;
 }
 
@@ -242,7 +253,7 @@ bool QxItemList::OnPaint() {
       GdiplusCanvas canvas(surface_.bits(), surface_.width(), surface_.height(), surface_.strideBytes());
       PaintPicker(canvas,
                   {&visible_, full_.empty(), scroll_.firstRow(), scroll_.offset(), hovered_, groupMarkerImage_,
-                   surface_.width(), surface_.height()},
+                   surface_.width(), surface_.height(), currentIndex_, currentGroup_},
                   images_);
       canvas.Flush();
     }

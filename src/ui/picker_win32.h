@@ -30,6 +30,8 @@ class QxItemList : public Dialog {
   void SetGroupMarkerImage(int imageId) { groupMarkerImage_ = imageId; }
   // The whole catalogue (or another list's) is kept; the rows shown are the group's members.
   void Fill(const std::vector<_QxItemListDB>& source, int32_t groupCode);
+  // After Fill: the function the edited slot holds, marked with its group; -1 (Fill's) for none.
+  void SetCurrent(int32_t functionIndex);
   // Shows the list with its top-left corner at the screen point, moved onto the work area.
   void ShowAt(Point screen, PickerMode mode);
   // Hides the sub-list, then the list, and lets the owner take the foreground back.
@@ -80,6 +82,8 @@ class QxItemList : public Dialog {
   PickerMode mode_ = PickerMode::Editor;
   int32_t side_ = 0;
   int32_t hovered_ = -1;
+  int32_t currentIndex_ = -1;
+  int32_t currentGroup_ = 0;
   bool cursorRaised_ = false;
   // A group's list beside the picker. It is never activated: a window manager moves the focus
   // when an active window hides, and the picker would lose it to another program each time the

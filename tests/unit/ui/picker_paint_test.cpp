@@ -38,6 +38,35 @@ std::vector<std::string> Lines(const RecordingCanvas& canvas) {
 
 const PickerRows kTopLevel = GroupMembers(BuildCatalogue(DefaultFunctionLabels(), false), 0);
 
+// The slot holds "Copy": its group's row ("Function key", 3) carries the dot in the top list, and
+// its own row in the group's list; nothing else does.
+TEST(PickerPaint, TheCurrentFunctionAndItsGroupCarryADot) {
+  const Catalogue catalogue = BuildCatalogue(DefaultFunctionLabels(), false);
+  const PickerRows functionKeys = GroupMembers(catalogue, 30);
+  struct Case { const char* name; const PickerRows* rows; int32_t index; int32_t group; std::string dot; };
+  const Case cases[] = {
+      {"top list",          &kTopLevel,     12, 30, "fill ellipse (267, 125, 8 x 8) with solid 0xFF3FC8FF"},
+      {"group's list",      &functionKeys,  12, 30, "fill ellipse (267, 53, 8 x 8) with solid 0xFF3FC8FF"},
+      {"No function",       &kTopLevel,     0,  0,  "fill ellipse (267, 17, 8 x 8) with solid 0xFF3FC8FF"},
+  };
+  for (const Case& c : cases) {
+    RecordingCanvas canvas;
+    FakeImages images;
+    PickerPaintState state{c.rows, false, 0, 0, -1, 144, 301, 300};
+    state.currentIndex = c.index;
+    state.currentGroup = c.group;
+    PaintPicker(canvas, state, images);
+    const std::vector<std::string> lines = Lines(canvas);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find("ellipse") != std::string::npos; }), 1)
+        << c.name;
+    EXPECT_NE(std::find(lines.begin(), lines.end(), c.dot), lines.end()) << c.name;
+  }
+  RecordingCanvas quickLaunch;
+  FakeImages images;
+  PaintPicker(quickLaunch, {&kTopLevel, false, 0, 0, -1, 144, 301, 300}, images);
+  EXPECT_EQ(quickLaunch.Describe().find("ellipse"), std::string::npos) << "nothing is current in a quick-launch list";
+}
+
 // The top-level menu, 300 x 224, "System" hovered: shadow, body, then each row.
 TEST(PickerPaint, ShadowBodyAndRowsWithTheHoveredOne) {
   RecordingCanvas canvas;
