@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Windows product and runs it under Wine: on $DISPLAY when there is one, otherwise on
-# a virtual display started here. Saves a screenshot to build/screenshot.png. Run again while the
-# program runs, it reports that copy (its display and process) instead of starting another.
+# a virtual display started here, in a Wine desktop with a taskbar (a prefix of its own,
+# build/wineprefix-run, where every program runs in that desktop). Saves a screenshot to
+# build/screenshot.png. Run again while the program runs, it passes its switches to that copy as a
+# second copy on Windows would (scripts/run.sh /run Spotlight, scripts/run.sh /close) and exits
+# with that copy's exit code; with none, it reports the copy.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -10,6 +13,7 @@ scripts/install-deps.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 
+export WINEPREFIX=${CORVAN_RUN_PREFIX:-$root/build/wineprefix-run}
 source scripts/wine-env.sh
 state=build/run.state  # the copy this script started: display, Wine pid, virtual display pid
 
@@ -22,6 +26,11 @@ if [ -f "$state" ]; then
   run_display="" run_pid="" run_xvfb=""
   source "$state"
   if [ -n "$run_pid" ] && kill -0 "$run_pid" 2>/dev/null; then
+    if [ $# -gt 0 ]; then
+      status=0
+      DISPLAY=$run_display wine build/windows/CorvanAssistant.exe "$@" </dev/null || status=$?
+      exit "$status"
+    fi
     DISPLAY=$run_display import -window root build/screenshot.png 2>/dev/null && echo "Screenshot: build/screenshot.png"
     echo "CorvanAssistant already runs on DISPLAY=$run_display (Wine pid $run_pid)."
     stop_hint "$run_display" "$run_xvfb"
@@ -32,8 +41,11 @@ fi
 
 wine_env_start
 
-# A Wine desktop with a taskbar, so the tray icon has a home.
-wine explorer /desktop=shell,1280x800 build/windows/CorvanAssistant.exe "$@" >/dev/null 2>&1 </dev/null &
+# A Wine desktop with a taskbar, so the tray icon has a home; set for the whole prefix, so that a
+# later copy started with switches runs in it too and finds the running one.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1 </dev/null
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1280x800 /f >/dev/null 2>&1 </dev/null
+wine build/windows/CorvanAssistant.exe "$@" >/dev/null 2>&1 </dev/null &
 program=$!
 shown=""
 for _ in $(seq 1 200); do
