@@ -23,7 +23,6 @@ constexpr int kSnapTipMs = 500;
 constexpr int kTipTextSize = 20;
 constexpr wchar_t kHighlighterTip[] = L"Highlighter mode";
 constexpr wchar_t kSnapModeTip[] = L"Screen snap mode";
-constexpr wchar_t kSpotlightTip[] = L"Spotlight";
 constexpr wchar_t kTipSeparator[] = L" - ";
 constexpr wchar_t kSavedToTip[] = L"Save to ";
 constexpr wchar_t kNotSavedToTip[] = L"Could not save to ";
@@ -115,10 +114,11 @@ void BoardDlg::Toggle(int32_t mode) {
   }
   RECT r{};
   GetWindowRect(hwnd(), &r);
-  const wchar_t* modeName = mode == kBoardHighlighter ? kHighlighterTip
-                           : mode == kBoardSpotlight   ? kSpotlightTip
-                                                       : kSnapModeTip;
-  ShowFunctionTip(modeName + std::wstring(kTipSeparator) + leaveHint_, BoardCentre(), kModeTipMs, kTipTextSize);
+  // The spotlight shows the live screen to an audience: no tip crosses it.
+  if (mode != kBoardSpotlight) {
+    const wchar_t* modeName = mode == kBoardHighlighter ? kHighlighterTip : kSnapModeTip;
+    ShowFunctionTip(modeName + std::wstring(kTipSeparator) + leaveHint_, BoardCentre(), kModeTipMs, kTipTextSize);
+  }
   ClipCursor(&r);
 }
 
