@@ -94,7 +94,7 @@ void CALLBACK SystemHooks::ForegroundChanged(HWINEVENTHOOK, DWORD, HWND window, 
   SystemHooks* self = hooks.load();
   if (!window || !self || !self->board_.IsVisible()) return;
   if (self->state_.boardMode != kBoardModeSpotlight || window == self->board_.hwnd()) return;
-  SetWindowPos(self->board_.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  self->board_.Raise();
 }
 
 }  // namespace corvan
