@@ -117,24 +117,24 @@ void CCorvanAssistantDlg::BuildCatalogue() {
 }
 
 void CCorvanAssistantDlg::CreateOverlayWindows() {
-  overview_ = std::make_unique<EXPOSE_DLG>();
+  overview_ = MakeDialog<EXPOSE_DLG>();
   overview_->SetMainWindow(hwnd());
   overview_->Create(nullptr);
 
-  magnifier_ = std::make_unique<CircleDLG>();
+  magnifier_ = MakeDialog<CircleDLG>();
   magnifier_->Create(nullptr);
 
-  cursorOverlay_ = std::make_unique<CursorDlg>(state_.gestureDirection, state_.animationFrame);
+  cursorOverlay_ = MakeDialog<CursorDlg>(state_.gestureDirection, state_.animationFrame);
   cursorOverlay_->CreateOverlay();
 
   const LONG_PTR mainStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
   if (!(mainStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, mainStyle | WS_EX_LAYERED);
 
-  board_ = std::make_unique<BoardDlg>(state_.boardMode, state_.spotlightSize);
+  board_ = MakeDialog<BoardDlg>(state_.boardMode, state_.spotlightSize);
   board_->SetTexts(state_.texts.leaveBoardHint, state_.texts.copiedToClipboard);
   board_->Create(FindWindowW(L"Progman", nullptr));
 
-  picker_ = std::make_unique<QxItemList>();
+  picker_ = MakeDialog<QxItemList>();
   picker_->SetGroupMarkerImage(kGroupMarkerImage);
   picker_->Create(hwnd());
 }

@@ -153,11 +153,11 @@ class CCorvanAssistantDlg : public Dialog,
   HDEVNOTIFY deviceNotification_ = nullptr;
   bool sessionNotification_ = false;
   std::shared_ptr<ReceiverConnection> receivers_;
-  std::unique_ptr<EXPOSE_DLG> overview_;
-  std::unique_ptr<CircleDLG> magnifier_;
-  std::unique_ptr<CursorDlg> cursorOverlay_;
-  std::unique_ptr<BoardDlg> board_;
-  std::unique_ptr<QxItemList> picker_;
+  DialogPtr<EXPOSE_DLG> overview_;
+  DialogPtr<CircleDLG> magnifier_;
+  DialogPtr<CursorDlg> cursorOverlay_;
+  DialogPtr<BoardDlg> board_;
+  DialogPtr<QxItemList> picker_;
   std::unique_ptr<SystemHooks> hooks_;
   HMODULE hookLibrary_ = nullptr;
   HANDLE tiltEvent_ = nullptr;

@@ -159,7 +159,11 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   // Like the framework: a modal dialog is centred once its initialisation (which may resize it)
   // is over, before it is first shown.
   if (message == WM_INITDIALOG && dialog->modal_) dialog->CentreOnWorkArea();
-  if (message == WM_NCDESTROY) RemovePropW(hwnd, kDialogProperty);
+  if (message == WM_NCDESTROY) {
+    RemovePropW(hwnd, kDialogProperty);
+    // Also when the system destroys the window with its owner: the handle may soon name another.
+    dialog->hwnd_ = nullptr;
+  }
   if (!result) return FALSE;
   if (AnswersDirectly(message)) return static_cast<INT_PTR>(*result);
   SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, *result);

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <atomic>
+#include <memory>
 #include <optional>
+#include <utility>
 
 namespace corvan {
 
@@ -24,9 +26,9 @@ class Dialog {
   INT_PTR DoModal(HWND owner = nullptr);
   // Creates the window modeless; it lives until Destroy.
   bool Create(HWND parent = nullptr);
-  // Destroys a modeless window now, with its destroy step (OnDestroy) run. Owners call it before
-  // they let the object go: by the time the base destructor runs, the derived handlers are gone,
-  // and a window left to it is destroyed without them.
+  // Destroys a modeless window now, with its destroy step (OnDestroy) run. By the time the base
+  // destructor runs the derived handlers are gone, and a window left to it is destroyed without
+  // them: an owner holds the object in a DialogPtr, or calls this before letting it go.
   void Destroy();
   // Ends the modal loop with a result. Safe from any thread.
   void EndDialog(INT_PTR result);
@@ -65,6 +67,23 @@ class Dialog {
   std::atomic<bool> endRequested_{false};
   std::atomic<INT_PTR> result_{0};
 };
+
+// Deletes a modeless window's object only after destroying its window, so that the destroy step
+// runs while the whole object is there.
+struct DestroyWindowFirst {
+  void operator()(Dialog* dialog) const {
+    dialog->Destroy();
+    delete dialog;
+  }
+};
+
+template <class T>
+using DialogPtr = std::unique_ptr<T, DestroyWindowFirst>;
+
+template <class T, class... Args>
+DialogPtr<T> MakeDialog(Args&&... args) {
+  return DialogPtr<T>(new T(std::forward<Args>(args)...));
+}
 
 // The loop every modeless window of a thread shares when the thread has no modal dialog:
 // pre-translation, then dispatch, until WM_QUIT.

@@ -158,7 +158,7 @@ void QxItemList::HoverRow(int32_t row) {
   if (entry.kind != kKindGroup) return;
 
   if (!subList_) {
-    subList_ = std::make_unique<QxItemList>();
+    subList_ = MakeDialog<QxItemList>();
     subList_->isSubList_ = true;
     subList_->SetGroupMarkerImage(groupMarkerImage_);
     if (!subList_->Create(hwnd())) {

@@ -92,7 +92,7 @@ class QxItemList : public Dialog {
   // The picker's keys move in the group's list it opened from the keyboard.
   bool keysInSubList_ = false;
   std::atomic<int> opacity_{0};
-  std::unique_ptr<QxItemList> subList_;
+  DialogPtr<QxItemList> subList_;
   PickerScroll scroll_;
   LayeredSurface surface_;
   std::atomic<int> paints_{0};

@@ -12,7 +12,7 @@ namespace {
 
 static_assert(kTipPanelImage == IDB_TIP_PANEL);
 
-std::unique_ptr<QxTipDLG> functionTip;
+DialogPtr<QxTipDLG> functionTip;
 HWND functionTipOwner = nullptr;
 
 SIZE ClientSize(HWND window) {
@@ -193,7 +193,7 @@ void QxTipDLG::Present() {
 
 void ShowFunctionTip(std::wstring_view text, POINT point, int displayMs, int textSize) {
   if (!functionTip) {
-    auto tip = std::make_unique<QxTipDLG>();
+    auto tip = MakeDialog<QxTipDLG>();
     if (!tip->Create(functionTipOwner)) return;
     functionTip = std::move(tip);
   }

@@ -71,5 +71,30 @@ TEST(Dialog, AWindowLeftToTheDestructorGoesWithoutReachingTheHalfDestroyedObject
   EXPECT_EQ(destroySteps, 0);
 }
 
+TEST(Dialog, ItsOwningPointerRunsTheDerivedDestroyStepWhenTheObjectGoes) {
+  int destroySteps = 0;
+  HWND window = nullptr;
+  {
+    DialogPtr<CleaningDialog> dialog = MakeDialog<CleaningDialog>(destroySteps);
+    ASSERT_TRUE(dialog->Create(nullptr));
+    window = dialog->hwnd();
+  }
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(destroySteps, 1);
+}
+
+TEST(Dialog, AWindowDestroyedWithItsOwnerLeavesItsObjectWithoutAHandle) {
+  int ownerSteps = 0, ownedSteps = 0;
+  CleaningDialog owner(ownerSteps);
+  ASSERT_TRUE(owner.Create(nullptr));
+  DialogPtr<CleaningDialog> owned = MakeDialog<CleaningDialog>(ownedSteps);
+  ASSERT_TRUE(owned->Create(owner.hwnd()));
+  owner.Destroy();
+  EXPECT_EQ(ownedSteps, 1);
+  EXPECT_EQ(owned->hwnd(), nullptr) << "a handle the system may give to another window";
+  owned.reset();
+  EXPECT_EQ(ownedSteps, 1);
+}
+
 }  // namespace
 }  // namespace corvan

@@ -9,7 +9,8 @@
 //   probe command TITLE ID...  posts WM_COMMAND with each ID, back to back, to the window TITLE
 //   probe hold-names NAME...   takes each NAME for a mutex, so no event can have it; prints
 //                              "ready" and holds them for 60 s or until killed
-//   probe cursor-confined         exit 0 while the pointer is confined to less than the virtual screen
+//   probe cursor-confined      exit 0 while the pointer is confined to less than the virtual screen
+//   probe foreground           prints the foreground window's class and title
 //   probe longest-answer TITLE SECONDS
 //                              asks the thread of the window TITLE for an answer every 5 ms for
 //                              SECONDS and prints the longest wait for one, in ms
@@ -81,6 +82,15 @@ int wmain(int argc, wchar_t** argv) {
                       GetSystemMetrics(SM_XVIRTUALSCREEN) + GetSystemMetrics(SM_CXVIRTUALSCREEN),
                       GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     return EqualRect(&clip, &screen) ? 1 : 0;
+  }
+  if (argc == 2 && std::wcscmp(argv[1], L"foreground") == 0) {
+    HWND window = GetForegroundWindow();
+    if (!window) return 1;
+    wchar_t className[128] = {}, title[256] = {};
+    GetClassNameW(window, className, 128);
+    GetWindowTextW(window, title, 256);
+    std::printf("%ls \"%ls\"\n", className, title);
+    return 0;
   }
   if (argc == 4 && std::wcscmp(argv[1], L"longest-answer") == 0) {
     HWND window = FindWindowW(nullptr, argv[2]);
