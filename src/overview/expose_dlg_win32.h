@@ -70,10 +70,9 @@ class EXPOSE_DLG : public Dialog {
   // The overview thread.
   static DWORD WINAPI RunExposeMain(LPVOID self);
   void RunExpose();
-  void PrepareBackdrop(HWND desktopWindow, const RECT& monitor);
   void EnsurePanels(size_t count);
   void CreatePanels(size_t count);
-  void PreparePanels(HWND desktopWindow);
+  void PreparePanels(HWND desktopWindow, bool& desktopRenders);
   void ShowPanels(HWND desktopWindow);
   void HidePanels(HWND desktopWindow);
   void LayoutWithThumbnails();
@@ -111,7 +110,6 @@ class EXPOSE_DLG : public Dialog {
   std::array<std::unique_ptr<PanelDlg>, 20> panels_;
   SnapshotCache snapshots_;
   uint32_t printFlags_ = 0;
-  // The desktop window renders itself into a picture from version 6 on; before, the screen is copied.
   DWORD osMajorVersion_ = 0;
 
   // Opening and decision.

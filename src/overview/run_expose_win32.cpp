@@ -4,10 +4,10 @@
 #include <random>
 
 #include "overview/backdrop_gradients.h"
-#include "overview/desktop_part.h"
 #include "overview/expose_dlg_win32.h"
 #include "overview/snapshot_rules.h"
 #include "overview/window_facts_win32.h"
+#include "overview/window_render_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
 
 namespace corvan {
@@ -16,9 +16,6 @@ namespace {
 constexpr DWORD kShowSettleMs = 4;
 constexpr int kTitleChars = 200;
 constexpr UINT kIconQueryMs = 100;
-// How long a window chosen in the overview may take to answer before it is activated without
-// being asked anything.
-constexpr UINT kAnswerMs = 150;
 
 // Runs `action` with this thread's input attached to the thread of `window`, and that window's
 // process allowed to take the foreground: the system lets only the foreground's owner move it.
@@ -40,26 +37,20 @@ RECT MonitorRect(HMONITOR monitor) {
   return info.rcMonitor;
 }
 
-// The desktop's picture for a monitor: the desktop window rendered, or where it cannot be, the
-// screen copied; opaque, then darkened.
-std::unique_ptr<LayeredSurface> DimmedDesktop(HWND desktopWindow, bool canRender, const RECT& monitor,
+// The desktop's picture for a monitor: the desktop window rendered, or where it is not rendered in
+// time, the screen copied; opaque, then darkened. A desktop that did not render is not asked again
+// in this opening.
+std::unique_ptr<LayeredSurface> DimmedDesktop(HWND desktopWindow, bool& desktopRenders, const RECT& monitor,
                                               BackdropKind kind, std::minstd_rand& random) {
   const int width = monitor.right - monitor.left;
   const int height = monitor.bottom - monitor.top;
-  auto surface = std::make_unique<LayeredSurface>();
-  if (!surface->Prepare(width, height)) return nullptr;
-  // The desktop renders itself from its own corner; the monitor's part is moved onto the surface.
-  POINT desktopOrigin{0, 0};
-  if (desktopWindow) ClientToScreen(desktopWindow, &desktopOrigin);
-  const Point part = DesktopPartOrigin({desktopOrigin.x, desktopOrigin.y},
-                                       {monitor.left, monitor.top, monitor.right, monitor.bottom});
-  POINT previousOrigin{};
-  SetViewportOrgEx(surface->dc(), -part.x, -part.y, &previousOrigin);
-  const bool rendered = canRender && desktopWindow && PrintWindow(desktopWindow, surface->dc(), PW_CLIENTONLY);
-  SetViewportOrgEx(surface->dc(), previousOrigin.x, previousOrigin.y, nullptr);
-  if (rendered) {
+  std::unique_ptr<LayeredSurface> surface = desktopRenders ? RenderDesktopPart(desktopWindow, monitor) : nullptr;
+  if (surface) {
     MakeOpaque(*surface);
   } else {
+    desktopRenders = false;
+    surface = std::make_unique<LayeredSurface>();
+    if (!surface->Prepare(width, height)) return nullptr;
     CopyScreenOpaque(monitor.left, monitor.top, *surface, false);
   }
   const int firstR = static_cast<int>(random() % 3);
@@ -71,11 +62,6 @@ std::unique_ptr<LayeredSurface> DimmedDesktop(HWND desktopWindow, bool canRender
   canvas.Fill(gradients.second, whole);
   canvas.Flush();
   return surface;
-}
-
-bool Answers(HWND window) {
-  DWORD_PTR answer = 0;
-  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerMs, &answer) != 0;
 }
 
 std::wstring TitleOf(HWND window) {
@@ -143,12 +129,14 @@ void EXPOSE_DLG::RunExpose() {
   closeRequested_ = 0;
   ResetEvent(decision_);
 
-  auto backdrop = DimmedDesktop(desktopWindow, osMajorVersion_ > 5, monitor, BackdropKind::Overview, random);
+  // The desktop window renders itself into a picture from version 6 on; before, the screen is copied.
+  bool desktopRenders = desktopWindow && osMajorVersion_ > 5;
+  auto backdrop = DimmedDesktop(desktopWindow, desktopRenders, monitor, BackdropKind::Overview, random);
   {
     std::lock_guard lock(itemsMutex_);
     backdrop_ = std::move(backdrop);
   }
-  PreparePanels(desktopWindow);
+  PreparePanels(desktopWindow, desktopRenders);
 
   SetWindowPos(hwnd(), nullptr, monitor.left, monitor.top, monitor.right - monitor.left, monitor.bottom - monitor.top,
                SWP_NOZORDER);
@@ -197,15 +185,15 @@ void EXPOSE_DLG::RunExpose() {
   ReleasePictures();
 }
 
-void EXPOSE_DLG::PreparePanels(HWND desktopWindow) {
+void EXPOSE_DLG::PreparePanels(HWND desktopWindow, bool& desktopRenders) {
   EnsurePanels(otherMonitors_.size());
   std::minstd_rand random(static_cast<unsigned>(std::time(nullptr)) + 1);
   for (size_t k = 0; k < otherMonitors_.size() && k < panels_.size(); ++k) {
     PanelDlg* panel = panels_[k].get();
     if (!panel || !panel->hwnd()) continue;
     SetWindowTextW(panel->hwnd(), (L"panel " + std::to_wstring(k)).c_str());
-    panel->SetPicture(DimmedDesktop(desktopWindow, osMajorVersion_ > 5, MonitorRect(otherMonitors_[k]),
-                                     BackdropKind::Panel, random));
+    panel->SetPicture(
+        DimmedDesktop(desktopWindow, desktopRenders, MonitorRect(otherMonitors_[k]), BackdropKind::Panel, random));
   }
 }
 
@@ -264,7 +252,7 @@ void EXPOSE_DLG::LayoutWithSnapshots() {
   const std::vector<HWND> windows = listedWindows();
   const int32_t count = static_cast<int32_t>(windows.size());
   const OverviewGrid grid = ComputeGrid(window.right - window.left, window.bottom - window.top, count);
-  snapshots_.Refresh(windows, printFlags_);
+  snapshots_.Refresh(windows, printFlags_, ending_);
   const int32_t step = GrowStepSize(count, false);
   std::vector<Rect> targets;
   std::vector<Growth> steps;

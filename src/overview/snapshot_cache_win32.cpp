@@ -2,15 +2,11 @@
 
 #include <cstring>
 
+#include "overview/window_render_win32.h"
 #include "ui/layered_win32.h"
 
 namespace corvan {
 namespace {
-
-// A window renders its snapshot on its own thread, and rendering has no time limit: a window that
-// does not answer an empty message within this long gets no snapshot (its item shows the plain
-// backdrop) rather than holding the overview up.
-constexpr UINT kCaptureAnswerMs = 150;
 
 SnapshotSize WindowSize(HWND window) {
   RECT rect{};
@@ -25,7 +21,7 @@ void SnapshotCache::KeepOnlyMinimised() {
   std::erase_if(records_, [](const auto& record) { return !IsIconic(record.first); });
 }
 
-void SnapshotCache::Refresh(const std::vector<HWND>& windows, uint32_t printFlags) {
+void SnapshotCache::Refresh(const std::vector<HWND>& windows, uint32_t printFlags, const std::atomic<bool>& stop) {
   std::vector<std::pair<HWND, SnapshotSize>> wanted;
   {
     std::lock_guard lock(mutex_);
@@ -44,6 +40,7 @@ void SnapshotCache::Refresh(const std::vector<HWND>& windows, uint32_t printFlag
     }
   }
   for (const auto& [window, size] : wanted) {
+    if (stop) return;
     // Rendering goes through the window's own thread, which may be painting the overview and
     // waiting for this lock: the lock is not held while a window renders.
     std::unique_ptr<ArgbImage> picture = CaptureWindow(window, size, printFlags);
@@ -71,21 +68,17 @@ uint32_t SystemSnapshotPrintFlags() {
 }
 
 std::unique_ptr<ArgbImage> CaptureWindow(HWND window, SnapshotSize size, uint32_t printFlags) {
-  if (size.width <= 0 || size.height <= 0) return nullptr;
-  DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kCaptureAnswerMs, &answer)) {
-    return nullptr;
-  }
-  LayeredSurface full;
-  if (!full.Prepare(size.width, size.height)) return nullptr;
-  if (!PrintWindow(window, full.dc(), printFlags)) return nullptr;
+  // A window that does not answer or stalls in its paint gets no snapshot: its item shows the
+  // gradient rather than holding the opening up.
+  const std::unique_ptr<LayeredSurface> full = RenderWindow(window, size.width, size.height, {0, 0}, printFlags);
+  if (!full) return nullptr;
   const SnapshotSize stored = StoredSnapshotSize(size.width, size.height);
   if (stored.width <= 0 || stored.height <= 0) return nullptr;
   LayeredSurface scaled;
   if (!scaled.Prepare(stored.width, stored.height)) return nullptr;
   SetStretchBltMode(scaled.dc(), HALFTONE);
   SetBrushOrgEx(scaled.dc(), 0, 0, nullptr);
-  StretchBlt(scaled.dc(), 0, 0, stored.width, stored.height, full.dc(), 0, 0, size.width, size.height, SRCCOPY);
+  StretchBlt(scaled.dc(), 0, 0, stored.width, stored.height, full->dc(), 0, 0, size.width, size.height, SRCCOPY);
   GdiFlush();
   auto picture = std::make_unique<ArgbImage>(stored.width, stored.height);
   for (int y = 0; y < stored.height; ++y) {

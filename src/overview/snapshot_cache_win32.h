@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -23,8 +24,8 @@ class SnapshotCache {
   };
 
   // Brings the pictures of the listed windows up to date and forgets those of windows that have
-  // gone. Captures with the window-rendering flags given.
-  void Refresh(const std::vector<HWND>& windows, uint32_t printFlags);
+  // gone. Captures with the window-rendering flags given; takes no more pictures once `stop` is set.
+  void Refresh(const std::vector<HWND>& windows, uint32_t printFlags, const std::atomic<bool>& stop);
 
   // At close: a window that can be captured again at the next opening gives its picture up; a
   // minimised one keeps it, since it cannot be captured until it is restored.
@@ -46,7 +47,7 @@ class SnapshotCache {
 // The rendering flags this system supports for snapshots, from its true version.
 uint32_t SystemSnapshotPrintFlags();
 
-// A picture of the window scaled to its stored size, or nothing when it cannot be rendered.
+// A picture of the window scaled to its stored size, or nothing when it cannot be rendered in time.
 std::unique_ptr<ArgbImage> CaptureWindow(HWND window, SnapshotSize size, uint32_t printFlags);
 
 }  // namespace corvan
