@@ -9,7 +9,7 @@ void ActionDispatcher::RunFunction(int32_t id) {
   system_.InitialiseCom();
   if (const _QxItemListDB* entry = catalogue_.Find(id)) {
     // A label the language file left empty names nothing, so it shows no tip.
-    if (Perform(*entry) && !entry->label.empty()) ShowTipAtWorkAreaCentre(entry->label);
+    if (Perform(*entry) && !entry->label.empty()) ShowTip(TipAtWorkAreaCentre(entry->label));
   }
   system_.UninitialiseCom();
 }
@@ -37,8 +37,8 @@ bool ActionDispatcher::Perform(const _QxItemListDB& entry) {
         window_.RaiseBoard();
         return false;
       }
-      StartOverviewUnlessShowing();
-      return true;
+      StartOverviewUnlessShowing(entry.label);
+      return false;
     case kActionMyComputer:
       system_.OpenComputerFolder();
       return true;
@@ -84,17 +84,29 @@ void ActionDispatcher::OpenGroupAtCursor(const _QxItemListDB& group) {
   window_.ShowPicker({cursor.x - 1, cursor.y - 1}, PickerMode::QuickLaunch);
 }
 
-void ActionDispatcher::StartOverviewUnlessShowing() {
-  if (window_.OverviewVisible() || overviewBusy_.load() != 0) return;
+// The overview names itself once it has captured the desktop behind it; an opening under way is
+// taking its pictures, so a second run shows no tip until it is open.
+void ActionDispatcher::StartOverviewUnlessShowing(const std::wstring& label) {
+  std::optional<FunctionTip> tip;
+  if (!label.empty()) tip = TipAtWorkAreaCentre(label);
+  if (window_.OverviewVisible()) {
+    if (tip) ShowTip(*tip);
+    return;
+  }
+  if (overviewBusy_.load() != 0) return;
   overviewBusy_.store(1);
-  window_.StartOverview();
+  window_.StartOverview(std::move(tip));
 }
 
-void ActionDispatcher::ShowTipAtWorkAreaCentre(const std::wstring& text) {
+FunctionTip ActionDispatcher::TipAtWorkAreaCentre(const std::wstring& text) {
   const Rect area = system_.WorkAreaAt(system_.CursorPosition());
   // Integer halves, toward zero also left of and above the primary monitor.
   const Point centre{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
-  window_.ShowFunctionTip(centre, text, kFunctionTipDisplayMs, kFunctionTipTextSize);
+  return {centre, text, kFunctionTipDisplayMs, kFunctionTipTextSize};
+}
+
+void ActionDispatcher::ShowTip(const FunctionTip& tip) {
+  window_.ShowFunctionTip(tip.centre, tip.text, tip.displayMs, tip.textSize);
 }
 
 }  // namespace corvan

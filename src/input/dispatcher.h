@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "config/catalogue.h"
@@ -18,6 +19,14 @@ inline constexpr int32_t kBoardHighlighter = 1;
 inline constexpr int32_t kBoardSnapFreeForm = 2;
 inline constexpr int32_t kBoardSnapRectangle = 3;
 inline constexpr int32_t kBoardSpotlight = 4;
+
+// A tip as the program shows it: `text` centred on `centre`, for `displayMs`, at `textSize`.
+struct FunctionTip {
+  Point centre;
+  std::wstring text;
+  int32_t displayMs;
+  int32_t textSize;
+};
 
 // What running a function does to the system outside the program's windows. The dispatcher
 // decides; an implementation only performs.
@@ -50,7 +59,9 @@ class MainWindowControls {
   virtual void ToggleBoard(int32_t mode) = 0;
   virtual bool OverviewVisible() = 0;
   // Starts the overview on a thread of its own; it clears the busy flag once its grid is laid out.
-  virtual void StartOverview() = 0;
+  // `announcement` shows once the desktop behind the overview is captured, so that it is not in
+  // that picture; right away when no opening starts.
+  virtual void StartOverview(std::optional<FunctionTip> announcement) = 0;
 
   virtual bool MainWindowVisible() = 0;
   virtual void HideMainWindow() = 0;
@@ -84,8 +95,9 @@ class ActionDispatcher final : public FunctionRunner {
   // True when the tip should name the entry afterwards.
   bool Perform(const _QxItemListDB& entry);
   void OpenGroupAtCursor(const _QxItemListDB& group);
-  void StartOverviewUnlessShowing();
-  void ShowTipAtWorkAreaCentre(const std::wstring& text);
+  void StartOverviewUnlessShowing(const std::wstring& label);
+  FunctionTip TipAtWorkAreaCentre(const std::wstring& text);
+  void ShowTip(const FunctionTip& tip);
 
   const Catalogue& catalogue_;
   SystemActions& system_;

@@ -22,9 +22,18 @@ void CCorvanAssistantDlg::ToggleBoard(int32_t mode) {
 
 bool CCorvanAssistantDlg::OverviewVisible() { return overview_ && overview_->IsVisible(); }
 
-void CCorvanAssistantDlg::StartOverview() {
-  // The last opening may still be activating its window: this start is then dropped.
-  if (!overview_ || !overview_->Open(state_.overviewBusy)) state_.overviewBusy = 0;
+void CCorvanAssistantDlg::StartOverview(std::optional<FunctionTip> announcement) {
+  std::function<void()> announce;
+  if (announcement) {
+    announce = [tip = std::move(*announcement)] {
+      corvan::ShowFunctionTip(tip.text, POINT{tip.centre.x, tip.centre.y}, tip.displayMs, tip.textSize);
+    };
+  }
+  // The last opening may still be activating its window: this start is then dropped, and nothing
+  // is being captured.
+  if (overview_ && overview_->Open(state_.overviewBusy, announce)) return;
+  state_.overviewBusy = 0;
+  if (announce) announce();
 }
 
 bool CCorvanAssistantDlg::MainWindowVisible() { return IsWindowVisible(hwnd()) != FALSE; }

@@ -109,7 +109,7 @@ class CCorvanAssistantDlg : public Dialog,
   void RaiseBoard() override;
   void ToggleBoard(int32_t mode) override;
   bool OverviewVisible() override;
-  void StartOverview() override;
+  void StartOverview(std::optional<FunctionTip> announcement) override;
   bool MainWindowVisible() override;
   void HideMainWindow() override;
   void StartMainWindowTimer(uint32_t timerId, uint32_t periodMs) override;

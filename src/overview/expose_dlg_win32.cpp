@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <utility>
+
 #include "overview/overview_paint.h"
 #include "overview/selection_keys.h"
 #include "overview/window_filter.h"
@@ -123,7 +125,7 @@ void EXPOSE_DLG::EnsurePanels(size_t count) {
   if (count > 0) SendMessageW(hwnd(), kEnsurePanelsMessage, count, 0);
 }
 
-bool EXPOSE_DLG::Open(std::atomic<int32_t>& busy) {
+bool EXPOSE_DLG::Open(std::atomic<int32_t>& busy, std::function<void()> onDesktopCaptured) {
   if (!hwnd() || !decision_ || ending_) return false;
   if (runThread_) {
     // The last opening is activating its window: it ends on its own in a moment.
@@ -133,6 +135,7 @@ bool EXPOSE_DLG::Open(std::atomic<int32_t>& busy) {
   }
   busy_ = &busy;
   ++opening_;
+  onDesktopCaptured_ = std::move(onDesktopCaptured);
   ListenToKeyboard(true);
   runThread_ = CreateThread(nullptr, 0, RunExposeMain, this, 0, nullptr);
   if (!runThread_) ListenToKeyboard(false);
@@ -202,6 +205,9 @@ std::optional<LRESULT> EXPOSE_DLG::WindowProc(UINT message, WPARAM wParam, LPARA
       return std::nullopt;
     case kEnsurePanelsMessage:
       CreatePanels(static_cast<size_t>(wParam));
+      return 0;
+    case kOverviewDesktopCapturedMessage:
+      if (static_cast<uint32_t>(wParam) == opening_ && onDesktopCaptured_) std::exchange(onDesktopCaptured_, {})();
       return 0;
     case kOverviewClosedMessage:
       // A later opening may have begun since the message was posted.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -22,6 +23,8 @@ namespace corvan {
 
 // Posted by an opening's thread to the overview once it has closed; wParam: the opening's number.
 inline constexpr UINT kOverviewClosedMessage = WM_APP + 0x151;
+// Posted by the opening's thread once the desktop behind the overview is captured.
+inline constexpr UINT kOverviewDesktopCapturedMessage = WM_APP + 0x152;
 
 // The window overview: every window of the desktop on the monitor under the pointer, chosen by
 // pointer or keys. Created once, hidden; each opening runs on a thread of its own that lays the
@@ -39,7 +42,9 @@ class EXPOSE_DLG : public Dialog {
 
   // Opens the overview on its own thread; `busy` is cleared once the items are laid out. False,
   // with `busy` untouched, while the last opening's thread is still ending.
-  bool Open(std::atomic<int32_t>& busy);
+  // `onDesktopCaptured` runs on the window's thread once the desktop's picture is taken (not at
+  // all when the opening ends before).
+  bool Open(std::atomic<int32_t>& busy, std::function<void()> onDesktopCaptured = {});
   // Every raw mouse input of the program while the overview is visible.
   void OnRawMouse(uint16_t buttonFlags);
 
@@ -107,6 +112,7 @@ class EXPOSE_DLG : public Dialog {
   bool keyboardRegistered_ = false;
   // Counts the openings, on the window's thread; a closing tells which opening it ends.
   uint32_t opening_ = 0;
+  std::function<void()> onDesktopCaptured_;  // window's thread only
   std::array<std::unique_ptr<PanelDlg>, 20> panels_;
   SnapshotCache snapshots_;
   uint32_t printFlags_ = 0;

@@ -137,6 +137,7 @@ void EXPOSE_DLG::RunExpose() {
     backdrop_ = std::move(backdrop);
   }
   PreparePanels(desktopWindow, desktopRenders);
+  PostMessageW(hwnd(), kOverviewDesktopCapturedMessage, opening, 0);
 
   SetWindowPos(hwnd(), nullptr, monitor.left, monitor.top, monitor.right - monitor.left, monitor.bottom - monitor.top,
                SWP_NOZORDER);

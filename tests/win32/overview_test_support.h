@@ -134,11 +134,11 @@ class OverviewWindow : public ::testing::Test {
   }
 
   // Opens the overview with `front` in front and waits until its items are laid out.
-  void Open(HWND front) {
+  void Open(HWND front, std::function<void()> onDesktopCaptured = {}) {
     SetForegroundWindow(front);
     ASSERT_TRUE(Pump([&] { return GetForegroundWindow() == front; }, kBoundMs));
     busy = 1;
-    ASSERT_TRUE(overview.Open(busy));
+    ASSERT_TRUE(overview.Open(busy, std::move(onDesktopCaptured)));
     ASSERT_TRUE(Pump([&] { return overview.laidOut() && busy == 0; }, kBoundMs)) << "laid out";
     ASSERT_TRUE(Pump([&] { return overview.IsVisible(); }, kBoundMs));
   }

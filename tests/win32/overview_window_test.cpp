@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <vector>
 
@@ -149,6 +150,52 @@ TEST_F(OverviewWindow, AWindowClosedWhileListedActivatesNothingAndTheOverviewSti
   EXPECT_EQ(IndexOf(third.hwnd()), overview.listedWindows().size());
   PressKey(VK_ESCAPE);
   ASSERT_TRUE(WaitClosed());
+}
+
+// Stands for the desktop, which Wine has none of, and notes whether it has been asked to render.
+class DesktopStandIn {
+ public:
+  DesktopStandIn() {
+    static const ATOM windowClass = [] {
+      WNDCLASSW wc{};
+      wc.lpfnWndProc = Proc;
+      wc.hInstance = GetModuleHandleW(nullptr);
+      wc.lpszClassName = L"Progman";
+      return RegisterClassW(&wc);
+    }();
+    (void)windowClass;
+    hwnd_ = CreateWindowExW(0, L"Progman", L"", WS_POPUP, 0, 0, 1280, 800, nullptr, nullptr, GetModuleHandleW(nullptr),
+                            nullptr);
+  }
+  ~DesktopStandIn() { DestroyWindow(hwnd_); }
+  HWND hwnd() const { return hwnd_; }
+  static bool rendered() { return renders_ > 0; }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_PRINT || message == WM_PRINTCLIENT) ++renders_;
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  HWND hwnd_ = nullptr;
+  static inline std::atomic<int> renders_{0};
+};
+
+// The function's tip shows once the desktop behind the overview is captured: shown before, it
+// would be in the desktop's dimmed picture.
+TEST_F(OverviewWindow, AnnouncesItselfOnceTheDesktopIsCaptured) {
+  DesktopStandIn desktop;
+  ASSERT_NE(desktop.hwnd(), nullptr);
+  int announcements = 0;
+  bool desktopCapturedFirst = false;
+  Open(first.hwnd(), [&] {
+    ++announcements;
+    desktopCapturedFirst = DesktopStandIn::rendered();
+  });
+  EXPECT_TRUE(Pump([&] { return announcements == 1; }, kBoundMs));
+  EXPECT_TRUE(desktopCapturedFirst);
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitClosed());
+  EXPECT_EQ(announcements, 1);
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ class RecordingMainWindowControls : public MainWindowControls {
   void RaiseBoard() override {}
   void ToggleBoard(int32_t) override {}
   bool OverviewVisible() override { return false; }
-  void StartOverview() override {}
+  void StartOverview(std::optional<FunctionTip>) override {}
   bool MainWindowVisible() override { return false; }
   void HideMainWindow() override {}
   void StartMainWindowTimer(uint32_t, uint32_t) override {}

@@ -53,7 +53,10 @@ class RecordingActions : public SystemActions, public MainWindowControls {
   void RaiseBoard() override { log.push_back("raise board"); }
   void ToggleBoard(int32_t mode) override { log.push_back("board " + std::to_string(mode)); }
   bool OverviewVisible() override { return overviewVisible; }
-  void StartOverview() override { log.push_back("overview"); }
+  void StartOverview(std::optional<FunctionTip> announcement) override {
+    log.push_back("overview");
+    if (announcement) log.push_back("once captured: " + TipCall(*announcement));
+  }
   bool MainWindowVisible() override { return mainWindowVisible; }
   void HideMainWindow() override { log.push_back("hide main window"); }
   void StartMainWindowTimer(uint32_t id, uint32_t ms) override {
@@ -71,8 +74,11 @@ class RecordingActions : public SystemActions, public MainWindowControls {
     return workArea;
   }
   void ShowFunctionTip(Point c, const std::wstring& text, int32_t displayMs, int32_t size) override {
-    log.push_back("tip " + std::to_string(c.x) + "," + std::to_string(c.y) + " " + Narrow(text) + " " +
-                  std::to_string(displayMs) + " " + std::to_string(size));
+    log.push_back(TipCall({c, text, displayMs, size}));
+  }
+  static std::string TipCall(const FunctionTip& tip) {
+    return "tip " + std::to_string(tip.centre.x) + "," + std::to_string(tip.centre.y) + " " + Narrow(tip.text) + " " +
+           std::to_string(tip.displayMs) + " " + std::to_string(tip.textSize);
   }
 };
 
@@ -107,7 +113,7 @@ const Row kEveryEntry[] = {
 //   label                 ids         run                        tip     release
     {"No function",         0,  0,      {},                        kNoTip, {}},
     {"System",              1,  1,      Group(10),                 kNoTip, {}},
-    {"Expose application",  2,  2,      {"overview"},              kTip,   {}},
+    {"Expose application",  2,  2,      {"overview", "once captured: tip 640,385 Expose application 1000 48"}, kNoTip, {}},
     {"My computer",         3,  3,      {"computer"},              kTip,   {}},
     {"Show desktop",        4,  4,      {"desktop"},               kTip,   {}},
     {"Start menu",          5,  5,      Tap(0x80, 0x00),           kTip,   Up(0x80, 0x00)},
@@ -211,8 +217,10 @@ TEST(ActionDispatcher, OverviewStarts) {
   };
   const Case cases[] = {
 //   name                                       board  shown  busy  run                                                    busy after
-    {"starts and marks itself busy",            false, false, 0,    {"com+", "overview", "tip 640,385 Expose application 1000 48", "com-"}, 1},
-    {"a start still laying out: none more",     false, false, 1,    {"com+", "tip 640,385 Expose application 1000 48", "com-"},             1},
+    // The tip waits until the desktop behind the overview is captured: it would be in that picture.
+    {"starts and marks itself busy",            false, false, 0,    {"com+", "overview", "once captured: tip 640,385 Expose application 1000 48", "com-"}, 1},
+    // An opening is taking its pictures: a tip now would be in them.
+    {"a start still laying out: none more",     false, false, 1,    {"com+", "com-"},                                                        1},
     {"already showing: none more",              false, true,  0,    {"com+", "tip 640,385 Expose application 1000 48", "com-"},             0},
     {"over the board: only raises it, no tip",  true,  false, 0,    {"com+", "raise board", "com-"},                                        0},
   };
