@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "ui/language_file.h"
+#include "config/language_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   corvan::ProfileText reader(std::string_view(reinterpret_cast<const char*>(data), size));

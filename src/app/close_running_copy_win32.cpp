@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/named_events.h"
+#include "core/named_events.h"
 
 namespace corvan {
 namespace {

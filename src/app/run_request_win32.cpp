@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/named_events.h"
+#include "core/named_events.h"
 #include "app/run_request.h"
 #include "config/catalogue.h"
 #include "config/function_names.h"

@@ -8,7 +8,7 @@
 #include "app/close_event_security_win32.h"
 #include "app/command_line.h"
 #include "app/close_running_copy_win32.h"
-#include "app/named_events.h"
+#include "core/named_events.h"
 #include "app/restore_receivers_win32.h"
 #include "app/run_request_win32.h"
 #include "config/function_names.h"
@@ -20,7 +20,7 @@
 #include "platform/registry_settings_store_win32.h"
 #include "platform/windows_version_win32.h"
 #include "resource_ids.h"
-#include "ui/language_file.h"
+#include "config/language_file.h"
 
 namespace corvan {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "config/assignments.h"
 #include "device/report_decoder.h"
-#include "input/function_runner.h"
+#include "core/function_runner.h"
 
 namespace corvan {
 

@@ -1,7 +1,5 @@
 #include "input/dispatcher.h"
 
-#include "mainwindow/main_window_timers.h"
-
 namespace corvan {
 
 void ActionDispatcher::RunFunction(int32_t id) {
@@ -76,8 +74,7 @@ bool ActionDispatcher::Perform(const _QxItemListDB& entry) {
 void ActionDispatcher::OpenGroupAtCursor(const _QxItemListDB& group) {
   const Point cursor = system_.CursorPosition();
   if (window_.MainWindowVisible()) {
-    window_.HideMainWindow();
-    window_.StartMainWindowTimer(kTimerForeground, kForegroundAfterActionMs);
+    window_.HideMainWindowForAWhile();
   }
   window_.ClosePicker();
   window_.FillPicker(group.code);

@@ -6,19 +6,14 @@
 #include <string>
 
 #include "config/catalogue.h"
-#include "input/function_runner.h"
+#include "core/board_modes.h"
+#include "core/function_runner.h"
 #include "input/routing.h"
 
 namespace corvan {
 
 inline constexpr int32_t kFunctionTipDisplayMs = 1000;
 inline constexpr int32_t kFunctionTipTextSize = 48;
-
-// Presenter board modes the catalogue's presenter functions toggle.
-inline constexpr int32_t kBoardHighlighter = 1;
-inline constexpr int32_t kBoardSnapFreeForm = 2;
-inline constexpr int32_t kBoardSnapRectangle = 3;
-inline constexpr int32_t kBoardSpotlight = 4;
 
 // A tip as the program shows it: `text` centred on `centre`, for `displayMs`, at `textSize`.
 struct FunctionTip {
@@ -64,8 +59,8 @@ class MainWindowControls {
   virtual void StartOverview(std::optional<FunctionTip> announcement) = 0;
 
   virtual bool MainWindowVisible() = 0;
-  virtual void HideMainWindow() = 0;
-  virtual void StartMainWindowTimer(uint32_t timerId, uint32_t periodMs) = 0;
+  // Hides the main window, which takes the foreground back a moment later.
+  virtual void HideMainWindowForAWhile() = 0;
 
   virtual void ClosePicker() = 0;
   // The picker's lists become the members of the group with `groupCode`.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 
 namespace corvan {
 

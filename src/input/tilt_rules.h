@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "input/screen_geometry.h"
-#include "input/window_messages.h"
+#include "core/geometry.h"
+#include "core/window_messages.h"
 
 namespace corvan {
 

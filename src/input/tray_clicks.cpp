@@ -1,7 +1,5 @@
 #include "input/tray_clicks.h"
 
-#include "mainwindow/main_window_timers.h"
-
 namespace corvan {
 
 TrayReaction TrayClicks::OnNotification(uint32_t iconId, uint32_t mouseMessage) {

@@ -9,6 +9,10 @@ inline constexpr uint32_t kTrayCallbackMessage = 0x0464;
 inline constexpr uint32_t kTrayIconFlags = 7;  // message, icon and tip
 inline constexpr wchar_t kTrayTip[] = L"Telvo Mirkat Rev1.0";
 
+// How long after a click the tray menu opens: a left click waits for a possible second click.
+inline constexpr uint32_t kTrayMenuAfterLeftClickMs = 500;
+inline constexpr uint32_t kTrayMenuAfterRightClickMs = 10;
+
 inline constexpr uint32_t kMouseLeftUp = 0x0202;
 inline constexpr uint32_t kMouseLeftDoubleClick = 0x0203;
 inline constexpr uint32_t kMouseRightUp = 0x0205;

@@ -4,15 +4,13 @@
 
 #include <memory>
 
-#include "input/tilt_scroll_worker_win32.h"
+#include "core/program_messages.h"
+#include "platform/tilt_scroll_worker_win32.h"
 #include "mainwindow/program_state.h"
 #include "mainwindow/receiver_connection_win32.h"
 #include "platform/wait_thread_win32.h"
 
 namespace corvan {
-
-// Posted to the main window when the close watcher begins its sequence.
-inline constexpr UINT kCloseStartedMessage = WM_APP + 2;
 
 // The main window's background waiters, started here and ended here: the cursor overlay
 // follower, the single-instance listener, the tilt worker and the close watcher. They share one

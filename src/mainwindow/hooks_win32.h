@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "core/program_messages.h"
 #include "mainwindow/hook_watch.h"
 #include "mainwindow/mouse_hook_rules.h"
 #include "mainwindow/low_level_hook_thread_win32.h"
@@ -13,8 +14,6 @@ namespace corvan {
 
 class BoardDlg;
 
-// Posted by the keyboard hook to the hooks' owner: Esc was pressed while a presenter mode was on.
-inline constexpr UINT kLeaveBoardMessage = WM_APP + 0x42;
 
 // The program's system-wide hooks: the low-level mouse hook (spotlight wheel, tilt wheel), on a
 // thread of its own, and the foreground hook (keeps the spotlight on top), on the main window's

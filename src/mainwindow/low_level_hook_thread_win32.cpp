@@ -2,12 +2,11 @@
 
 #include <atomic>
 
+#include "core/program_messages.h"
+
 namespace corvan {
 namespace {
 
-// Asked of the hook's thread; it sets the answer event once it has done it.
-constexpr UINT kReinstallMouseHookMessage = WM_APP + 0x40;
-constexpr UINT kKeyboardHookMessage = WM_APP + 0x41;  // wParam: 1 install, 0 remove
 // How long a caller waits for the hook's thread to start, answer or end. The thread does nothing
 // else, so it answers within a few milliseconds; the bound only keeps a stuck system call from
 // holding the caller.

@@ -38,10 +38,9 @@ void CCorvanAssistantDlg::StartOverview(std::optional<FunctionTip> announcement)
 
 bool CCorvanAssistantDlg::MainWindowVisible() { return IsWindowVisible(hwnd()) != FALSE; }
 
-void CCorvanAssistantDlg::HideMainWindow() { ShowWindow(hwnd(), SW_HIDE); }
-
-void CCorvanAssistantDlg::StartMainWindowTimer(uint32_t timerId, uint32_t periodMs) {
-  SetTimer(hwnd(), timerId, periodMs, nullptr);
+void CCorvanAssistantDlg::HideMainWindowForAWhile() {
+  ShowWindow(hwnd(), SW_HIDE);
+  SetTimer(hwnd(), kTimerForeground, kForegroundAfterActionMs, nullptr);
 }
 
 void CCorvanAssistantDlg::ClosePicker() {

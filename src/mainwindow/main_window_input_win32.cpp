@@ -130,8 +130,7 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         ShowWindow(hwnd(), SW_MINIMIZE);
         break;
       case RoutingAction::HideMainWindow:
-        ShowWindow(hwnd(), SW_HIDE);
-        SetTimer(hwnd(), kTimerForeground, kForegroundAfterActionMs, nullptr);
+        HideMainWindowForAWhile();
         break;
       case RoutingAction::ApplyFactoryDefaults:
         corvan::ApplyFactoryDefaults(state_.assignments, state_.functionCatalogue, *this);

@@ -18,7 +18,5 @@ inline constexpr uint32_t kGestureAnimationPeriodMs = 30;
 inline constexpr uint32_t kStartHiddenPeriodMs = 100;
 inline constexpr uint32_t kForegroundAfterHideMs = 800;
 inline constexpr uint32_t kForegroundAfterActionMs = 300;
-inline constexpr uint32_t kTrayMenuAfterLeftClickMs = 500;
-inline constexpr uint32_t kTrayMenuAfterRightClickMs = 10;
 
 }  // namespace corvan

@@ -4,7 +4,7 @@
 #include <objbase.h>
 #include <wtsapi32.h>
 
-#include "app/named_events.h"
+#include "core/named_events.h"
 #include "app/run_request.h"
 #include "config/function_names.h"
 #include "config/settings.h"

@@ -4,14 +4,15 @@
 
 #include <memory>
 
+#include "core/program_messages.h"
 #include "config/assignments.h"
 #include "config/settings_store.h"
 #include "device/device_events.h"
 #include "device/raw_input_layout.h"
 #include "device/receiver_link.h"
-#include "input/actions_win32.h"
+#include "platform/actions_win32.h"
 #include "input/dispatcher.h"
-#include "input/function_runner.h"
+#include "core/function_runner.h"
 #include "input/routing.h"
 #include "input/tray_clicks.h"
 #include "mainwindow/background_threads_win32.h"
@@ -34,11 +35,6 @@ class CursorDlg;
 class BoardDlg;
 class QxItemList;
 
-// Posted by the single-instance listener when a later copy asks for the window.
-inline constexpr UINT kWakeFromSecondCopyMessage = WM_APP + 1;
-// Posted to itself at the end of WM_INITDIALOG: the rest of the initialisation runs once the
-// window is up.
-inline constexpr UINT kInitAfterShowMessage = WM_APP + 3;
 
 // The two events start-up creates; later copies pulse them.
 struct InstanceEvents {
@@ -111,8 +107,7 @@ class CCorvanAssistantDlg : public Dialog,
   bool OverviewVisible() override;
   void StartOverview(std::optional<FunctionTip> announcement) override;
   bool MainWindowVisible() override;
-  void HideMainWindow() override;
-  void StartMainWindowTimer(uint32_t timerId, uint32_t periodMs) override;
+  void HideMainWindowForAWhile() override;
   void ClosePicker() override;
   void FillPicker(int32_t groupCode) override;
   void ShowPicker(Point topLeft, PickerMode mode) override;

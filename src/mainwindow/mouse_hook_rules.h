@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "input/window_messages.h"
+#include "core/window_messages.h"
 
 namespace corvan {
 

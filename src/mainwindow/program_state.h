@@ -10,7 +10,7 @@
 #include "config/catalogue.h"
 #include "config/function_labels.h"
 #include "config/shutting_down.h"
-#include "ui/localised_texts.h"
+#include "config/localised_texts.h"
 
 namespace corvan {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 
 namespace corvan {
 

@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "core/program_messages.h"
 #include "overview/overview_paint.h"
 #include "overview/selection_keys.h"
 #include "overview/window_filter.h"
@@ -19,8 +20,6 @@ constexpr DWORD kAnimationStepMs = 5;
 constexpr DWORD kThreadEndWaitMs = 2000;
 constexpr UINT kRawInputSizeLimit = 1000;
 constexpr int32_t kFrameReach = 8;
-// Sent by the overview thread: the panels it needs must exist, and windows belong to this thread.
-constexpr UINT kEnsurePanelsMessage = WM_APP + 0x150;
 // Posted by the overview thread once the overview has closed: keys are no longer its business.
 
 // Waits for a thread while answering the calls other threads make on this thread's windows, so a

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/program_messages.h"
 #include "overview/grid_layout.h"
 #include "overview/grow_shrink.h"
 #include "overview/panel_dlg_win32.h"
@@ -20,11 +21,6 @@
 #include "ui/layered_win32.h"
 
 namespace corvan {
-
-// Posted by an opening's thread to the overview once it has closed; wParam: the opening's number.
-inline constexpr UINT kOverviewClosedMessage = WM_APP + 0x151;
-// Posted by the opening's thread once the desktop behind the overview is captured.
-inline constexpr UINT kOverviewDesktopCapturedMessage = WM_APP + 0x152;
 
 // The window overview: every window of the desktop on the monitor under the pointer, chosen by
 // pointer or keys. Created once, hidden; each opening runs on a thread of its own that lays the

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 
 namespace corvan {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 #include "overview/grow_shrink.h"
 #include "ui/canvas.h"
 

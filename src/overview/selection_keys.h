@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 
 namespace corvan {
 

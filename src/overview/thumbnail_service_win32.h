@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 
 namespace corvan {
 

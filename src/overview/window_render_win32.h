@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 #include "ui/layered_win32.h"
 
 namespace corvan {

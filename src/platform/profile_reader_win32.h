@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/language_file.h"
+#include "config/language_file.h"
 
 namespace corvan {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 #include "presenter/board_raster.h"
 #include "ui/argb_image.h"
 

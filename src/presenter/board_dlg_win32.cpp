@@ -6,13 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "core/program_messages.h"
 #include "ui/tip_win32.h"
 
 namespace corvan {
 namespace {
 
-constexpr UINT kSnapFileWritten = WM_APP + 0x316;
-constexpr UINT kPresentChanges = WM_APP + 0x317;
 constexpr UINT_PTR kClipboardRetryTimer = 1;
 // Another program (a clipboard viewer, a remote desktop) may hold the clipboard for a moment: the
 // copy is tried again, without blocking the window, before it is reported as failed.
@@ -61,7 +60,7 @@ BoardDlg::~BoardDlg() {
 BOOL BoardDlg::OnInitDialog() {
   const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
   if (!(style & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style | WS_EX_LAYERED);
-  writer_ = std::make_unique<SnapFileWriter>(hwnd(), kSnapFileWritten);
+  writer_ = std::make_unique<SnapFileWriter>(hwnd(), kSnapFileWrittenMessage);
   return TRUE;
 }
 
@@ -78,10 +77,10 @@ std::optional<LRESULT> BoardDlg::WindowProc(UINT message, WPARAM wParam, LPARAM 
       if (position->flags & SWP_HIDEWINDOW) shown_ = false;
       break;
     }
-    case kSnapFileWritten:
+    case kSnapFileWrittenMessage:
       OnSnapFileWritten(lParam);
       return 0;
-    case kPresentChanges:
+    case kPresentChangesMessage:
       presentPosted_ = false;
       PresentChanges();
       return 0;
@@ -223,7 +222,7 @@ void BoardDlg::Invalidate(const Rect& area) {
   // A message of our own rather than the window's update region: Wine can drop the update region
   // of a layered window while another window hides, and the change would then never show. One
   // message stands for every change made before it is handled.
-  if (!presentPosted_) presentPosted_ = PostMessageW(hwnd(), kPresentChanges, 0, 0) != FALSE;
+  if (!presentPosted_) presentPosted_ = PostMessageW(hwnd(), kPresentChangesMessage, 0, 0) != FALSE;
 }
 
 void BoardDlg::PresentChanges() {

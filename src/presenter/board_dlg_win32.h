@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/program_messages.h"
 #include "platform/dialog_win32.h"
 #include "presenter/board_state.h"
 #include "presenter/snap_output_win32.h"
@@ -15,9 +16,6 @@
 #include "ui/layered_win32.h"
 
 namespace corvan {
-
-// Posted by the mouse hook after it resized the spotlight: the board draws the new size at once.
-inline constexpr UINT kSpotlightResizedMessage = WM_APP + 0x318;
 
 // The presenter board over the monitor under the pointer (highlighter, snaps, spotlight). It
 // decides nothing itself: BoardState turns raw mouse input into requests, which this window

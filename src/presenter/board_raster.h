@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 #include "ui/argb_image.h"
 
 namespace corvan {

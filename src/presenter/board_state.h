@@ -3,14 +3,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "input/dispatcher.h"
-#include "input/screen_geometry.h"
+#include "core/board_modes.h"
+#include "core/geometry.h"
 #include "presenter/board_compose.h"
 #include "presenter/board_raster.h"
 
 namespace corvan {
-
-inline constexpr int32_t kBoardOff = 0;
 
 // Button-transition bits of a raw mouse input.
 inline constexpr uint16_t kRawLeftDown = 0x0001;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "input/dispatcher.h"
+#include "core/board_modes.h"
 
 namespace corvan {
 namespace {

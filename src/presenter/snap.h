@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 #include "presenter/board_raster.h"
 #include "ui/argb_image.h"
 

@@ -6,7 +6,7 @@
 #include "config/catalogue.h"
 #include "input/routing.h"
 #include "ui/canvas.h"
-#include "ui/localised_texts.h"
+#include "config/localised_texts.h"
 
 namespace corvan {
 

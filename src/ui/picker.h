@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "config/catalogue.h"
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 
 namespace corvan {
 

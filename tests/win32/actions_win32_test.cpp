@@ -1,4 +1,4 @@
-#include "input/actions_win32.h"
+#include "platform/actions_win32.h"
 
 #include <gtest/gtest.h>
 #include <shldisp.h>

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "config/catalogue.h"
-#include "input/actions_win32.h"
+#include "platform/actions_win32.h"
 #include "input/dispatcher.h"
 #include "recording_main_window_controls.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "input/actions_win32.h"
+#include "platform/actions_win32.h"
 
 namespace corvan {
 
@@ -24,8 +24,7 @@ class RecordingMainWindowControls : public MainWindowControls {
   bool OverviewVisible() override { return false; }
   void StartOverview(std::optional<FunctionTip>) override {}
   bool MainWindowVisible() override { return false; }
-  void HideMainWindow() override {}
-  void StartMainWindowTimer(uint32_t, uint32_t) override {}
+  void HideMainWindowForAWhile() override {}
   void ClosePicker() override {}
   void FillPicker(int32_t) override {}
   void ShowPicker(Point, PickerMode) override {}

@@ -58,10 +58,7 @@ class RecordingActions : public SystemActions, public MainWindowControls {
     if (announcement) log.push_back("once captured: " + TipCall(*announcement));
   }
   bool MainWindowVisible() override { return mainWindowVisible; }
-  void HideMainWindow() override { log.push_back("hide main window"); }
-  void StartMainWindowTimer(uint32_t id, uint32_t ms) override {
-    log.push_back("timer " + std::to_string(id) + " " + std::to_string(ms));
-  }
+  void HideMainWindowForAWhile() override { log.push_back("hide main window for a while"); }
   void ClosePicker() override { log.push_back("close picker"); }
   void FillPicker(int32_t groupCode) override { log.push_back("fill " + std::to_string(groupCode)); }
   void ShowPicker(Point p, PickerMode mode) override {
@@ -200,8 +197,7 @@ TEST(ActionDispatcher, AGroupHidesAVisibleMainWindowBeforeOpeningThePickerAtTheC
   d.actions.mainWindowVisible = true;
   d.actions.cursor = {-300, 0};
   d.dispatcher.RunFunction(26);  // "Presenter"
-  const Calls expected = {"com+",       "hide main window", "timer 111 300",
-                          "close picker", "fill 70",        "picker -301,-1 quick launch",
+  const Calls expected = {"com+",   "hide main window for a while", "close picker", "fill 70", "picker -301,-1 quick launch",
                           "com-"};
   EXPECT_EQ(d.actions.log, expected);
 }

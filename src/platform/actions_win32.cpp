@@ -1,4 +1,4 @@
-#include "input/actions_win32.h"
+#include "platform/actions_win32.h"
 
 #include <shellapi.h>
 #include <shldisp.h>

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/localised_texts.h"
+#include "config/localised_texts.h"
 
 namespace corvan {
 

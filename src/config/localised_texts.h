@@ -4,7 +4,7 @@
 #include <string>
 
 #include "config/function_labels.h"
-#include "input/screen_geometry.h"
+#include "core/geometry.h"
 
 namespace corvan {
 

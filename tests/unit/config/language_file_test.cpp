@@ -1,4 +1,4 @@
-#include "ui/language_file.h"
+#include "config/language_file.h"
 
 #include <gtest/gtest.h>
 

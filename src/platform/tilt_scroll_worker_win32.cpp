@@ -1,4 +1,4 @@
-#include "input/tilt_scroll_worker_win32.h"
+#include "platform/tilt_scroll_worker_win32.h"
 
 #include <windows.h>
 
