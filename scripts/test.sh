@@ -11,6 +11,9 @@ scripts/install-deps.sh
 
 step() { printf '\n== %s\n' "$*"; }
 
+step "layers: no folder of src/ includes a higher one"
+scripts/check-layers.sh
+
 for preset in native native-sanitize; do
   step "$preset: build and unit tests"
   cmake --preset "$preset" -DCORVAN_WERROR=ON >/dev/null

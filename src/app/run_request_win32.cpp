@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "core/named_events.h"
 #include "app/run_request.h"
 #include "config/catalogue.h"
 #include "config/function_names.h"
+#include "core/named_events.h"
 
 namespace corvan {
 namespace {

@@ -6,21 +6,22 @@
 #include <gdiplus.h>
 
 #include "app/close_event_security_win32.h"
-#include "app/command_line.h"
 #include "app/close_running_copy_win32.h"
-#include "core/named_events.h"
+#include "app/command_line.h"
 #include "app/restore_receivers_win32.h"
 #include "app/run_request_win32.h"
+#include "app/run_server_win32.h"
 #include "config/function_names.h"
+#include "config/language_file.h"
+#include "core/named_events.h"
 #include "device/diagnosis.h"
 #include "mainwindow/main_window_win32.h"
 #include "platform/console_win32.h"
-#include "platform/profile_reader_win32.h"
 #include "platform/hid_win32.h"
+#include "platform/profile_reader_win32.h"
 #include "platform/registry_settings_store_win32.h"
 #include "platform/windows_version_win32.h"
 #include "resource_ids.h"
-#include "config/language_file.h"
 
 namespace corvan {
 namespace {
@@ -127,7 +128,9 @@ void Win32Startup::RunMainWindow(bool startHidden) {
   state_.startHidden = startHidden ? 1 : 0;
   // Whatever ends the resident program, its receivers are left in their native state.
   RestoreReceiversOnCrash(state_.assignments, state_.shuttingDown);
+  Win32RunServer runServer(state_.functionCatalogue, state_.englishCatalogue);
   CCorvanAssistantDlg mainWindow(state_, InstanceEvents{singleInstanceEvent_, closeEvent_});
+  mainWindow.SetCopiedDataHandler(&runServer);
   mainWindow.DoModal();
 }
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "config/assignments.h"
-#include "device/report_decoder.h"
 #include "core/function_runner.h"
+#include "device/report_decoder.h"
 
 namespace corvan {
 

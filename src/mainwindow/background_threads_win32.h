@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "core/program_messages.h"
-#include "platform/tilt_scroll_worker_win32.h"
 #include "mainwindow/program_state.h"
 #include "mainwindow/receiver_connection_win32.h"
+#include "platform/tilt_scroll_worker_win32.h"
 #include "platform/wait_thread_win32.h"
 
 namespace corvan {

@@ -6,8 +6,8 @@
 
 #include "core/program_messages.h"
 #include "mainwindow/hook_watch.h"
-#include "mainwindow/mouse_hook_rules.h"
 #include "mainwindow/low_level_hook_thread_win32.h"
+#include "mainwindow/mouse_hook_rules.h"
 #include "mainwindow/program_state.h"
 
 namespace corvan {

@@ -3,10 +3,10 @@
 // MainWindowRouting and DeviceEvents; this file only translates.
 #include <windowsx.h>
 
-#include "platform/raw_input_win32.h"
 #include "mainwindow/main_window_timers.h"
 #include "mainwindow/main_window_win32.h"
 #include "overview/expose_dlg_win32.h"
+#include "platform/raw_input_win32.h"
 #include "presenter/board_dlg_win32.h"
 #include "presenter/circle_dlg_win32.h"
 #include "presenter/cursor_dlg_win32.h"

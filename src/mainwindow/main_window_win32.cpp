@@ -4,10 +4,9 @@
 #include <objbase.h>
 #include <wtsapi32.h>
 
-#include "core/named_events.h"
-#include "app/run_request.h"
 #include "config/function_names.h"
 #include "config/settings.h"
+#include "core/named_events.h"
 #include "device/raw_input_registrations.h"
 #include "mainwindow/hook_library_abi.h"
 #include "mainwindow/main_window_timers.h"
@@ -114,6 +113,7 @@ void CCorvanAssistantDlg::PublishMainWindow() { publishedMainWindow = this; }
 
 void CCorvanAssistantDlg::BuildCatalogue() {
   state_.functionCatalogue = corvan::BuildCatalogue(state_.texts.functionLabels, state_.windows62);
+  state_.englishCatalogue = corvan::BuildCatalogue(DefaultFunctionLabels(), state_.windows62);
 }
 
 void CCorvanAssistantDlg::CreateOverlayWindows() {
@@ -241,7 +241,11 @@ void CCorvanAssistantDlg::PulseDefaultsEvent() {
 }
 
 std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COPYDATA) return OnRunRequest(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+  if (message == WM_COPYDATA) {
+    const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (!data || !copiedData_) return 0;
+    return copiedData_->OnCopiedData(*data, tray_.menuOpen() || state_.shuttingDown != kRunning, dispatcher_);
+  }
   if (message == kCloseStartedMessage) {
     SetTimer(hwnd(), kTimerCloseBound, kCloseSequenceBoundMs, nullptr);
     return 0;
@@ -308,32 +312,6 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
       break;
   }
   return Dialog::WindowProc(message, wParam, lParam);
-}
-
-LRESULT CCorvanAssistantDlg::OnRunRequest(const COPYDATASTRUCT* data) {
-  // Blocks of any other kind, from any process, are left unread.
-  const std::optional<std::wstring> name =
-      data ? ReadRunRequest(data->dwData, data->lpData, data->cbData) : std::nullopt;
-  if (!name) return 0;
-  if (tray_.menuOpen() || state_.shuttingDown != kRunning) return EncodeRunReply(RunReply::kBusy);
-  const Catalogue defaults = corvan::BuildCatalogue(DefaultFunctionLabels(), state_.windows62);
-  const NameResolution resolved = ResolveFunctionName(state_.functionCatalogue, defaults, *name);
-  switch (resolved.problem) {
-    case NameProblem::kNone:
-      break;
-    case NameProblem::kUnknownName:
-      return EncodeRunReply(RunReply::kUnknownName);
-    case NameProblem::kIdOutOfRange:
-      return EncodeRunReply(RunReply::kIdOutOfRange);
-    default:
-      return EncodeRunReply(RunReply::kBadName);
-  }
-  // Answered first: the later copy does not wait for what the function does.
-  const LRESULT ran = static_cast<LRESULT>(EncodeRunReply(RunReply::kRan, resolved.id));
-  ReplyMessage(ran);
-  dispatcher_.RunFunction(resolved.id);
-  dispatcher_.ReleaseFunction(resolved.id);
-  return ran;
 }
 
 void CCorvanAssistantDlg::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage) {

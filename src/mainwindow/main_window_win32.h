@@ -4,23 +4,24 @@
 
 #include <memory>
 
-#include "core/program_messages.h"
 #include "config/assignments.h"
 #include "config/settings_store.h"
+#include "core/function_runner.h"
+#include "core/program_messages.h"
 #include "device/device_events.h"
 #include "device/raw_input_layout.h"
 #include "device/receiver_link.h"
-#include "platform/actions_win32.h"
 #include "input/dispatcher.h"
-#include "core/function_runner.h"
 #include "input/routing.h"
 #include "input/tray_clicks.h"
 #include "mainwindow/background_threads_win32.h"
+#include "mainwindow/copied_data_handler_win32.h"
 #include "mainwindow/hooks_win32.h"
 #include "mainwindow/init_sequence.h"
 #include "mainwindow/program_state.h"
 #include "mainwindow/show_sequence.h"
 #include "mainwindow/tray_icon_win32.h"
+#include "platform/actions_win32.h"
 #include "platform/dialog_win32.h"
 #include "platform/hid_win32.h"
 #include "platform/keyboard_injector_win32.h"
@@ -52,6 +53,9 @@ class CCorvanAssistantDlg : public Dialog,
  public:
   CCorvanAssistantDlg(ProgramState& state, InstanceEvents events);
   ~CCorvanAssistantDlg() override;
+
+  // Takes the copied-data blocks other processes send (a later copy's /run); must outlive the window.
+  void SetCopiedDataHandler(CopiedDataHandler* handler) { copiedData_ = handler; }
 
  protected:
   BOOL OnInitDialog() override;
@@ -122,8 +126,6 @@ class CCorvanAssistantDlg : public Dialog,
   PickerFacts CurrentPickerFacts() const;
   void Perform(const RoutingActions& actions);
 
-  // A later copy's /run: runs the named function as a press and release of a mouse input would.
-  LRESULT OnRunRequest(const COPYDATASTRUCT* data);
   void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
   void OnDeviceChange(WPARAM event, LPARAM data);
   void ShowFromTray();
@@ -161,6 +163,7 @@ class CCorvanAssistantDlg : public Dialog,
   // Set when the close sequence has run too long: the window then ends without it.
   bool closeBoundPassed_ = false;
   bool comInitialised_ = false;
+  CopiedDataHandler* copiedData_ = nullptr;
 
   MainWindowRouting routing_{EditorHotRegions{}, RoutingTexts{}};
   Win32ShellCalls shellCalls_;

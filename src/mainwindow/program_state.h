@@ -9,8 +9,8 @@
 #include "config/assignments.h"
 #include "config/catalogue.h"
 #include "config/function_labels.h"
-#include "config/shutting_down.h"
 #include "config/localised_texts.h"
+#include "config/shutting_down.h"
 
 namespace corvan {
 
@@ -23,6 +23,8 @@ struct ProgramState {
   // Every text the language file may replace: captions, hints, order words and labels.
   LocalisedTexts texts;
   Catalogue functionCatalogue;
+  // The same catalogue with the built-in English labels: /run takes those names in every language.
+  Catalogue englishCatalogue;
   Assignments assignments;
   bool windows62 = false;
   std::wstring programDir;

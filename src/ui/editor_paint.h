@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "config/catalogue.h"
+#include "config/localised_texts.h"
 #include "input/routing.h"
 #include "ui/canvas.h"
-#include "config/localised_texts.h"
 
 namespace corvan {
 

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "resource_ids.h"
 #include "ui/gdiplus_canvas_win32.h"
 #include "ui/png_resource_win32.h"
-#include "resource_ids.h"
 #include "ui/region.h"
 
 namespace corvan {

@@ -10,11 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "hid_interfaces_support.h"
 #include "config/assignments.h"
 #include "device/diagnosis.h"
 #include "device/receiver_family.h"
 #include "device/receiver_link.h"
+#include "hid_interfaces_support.h"
 
 namespace corvan {
 namespace {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "config/catalogue.h"
-#include "platform/actions_win32.h"
 #include "input/dispatcher.h"
+#include "platform/actions_win32.h"
 #include "recording_main_window_controls.h"
 
 namespace corvan {
