@@ -2,7 +2,6 @@
 #pragma once
 
 #define IDD_MAIN_WINDOW 102
-#define IDS_SOCKETS_FAILED 103
 #define IDI_APPLICATION_ICON 128
 #define IDC_HAND_CURSOR 150
 #define IDR_TRAY_MENU 166

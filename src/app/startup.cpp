@@ -6,10 +6,6 @@ namespace corvan {
 
 bool RunStartup(StartupPlatform& platform) {
   platform.InitCommonControls();
-  if (!platform.StartSockets()) {
-    platform.ShowSocketFailure();
-    return false;
-  }
   platform.StartGdiplus();
 
   const CommandLineSwitches switches = ScanSwitches(platform.CommandLine());

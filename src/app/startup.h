@@ -12,8 +12,6 @@ class StartupPlatform {
  public:
   virtual ~StartupPlatform() = default;
   virtual void InitCommonControls() = 0;
-  virtual bool StartSockets() = 0;
-  virtual void ShowSocketFailure() = 0;
   virtual void StartGdiplus() = 0;
   virtual std::wstring CommandLine() = 0;
   // Pulses the running copy's close event when there is one; silent otherwise.

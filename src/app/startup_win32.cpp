@@ -1,6 +1,5 @@
 #include "app/startup_win32.h"
 
-#include <winsock2.h>
 #include <commctrl.h>
 #include <objidl.h>
 #include <gdiplus.h>
@@ -42,18 +41,6 @@ void Win32Startup::InitCommonControls() {
   controls.dwSize = sizeof(controls);
   controls.dwICC = 0xFF;
   InitCommonControlsEx(&controls);
-}
-
-bool Win32Startup::StartSockets() {
-  WSADATA data{};
-  socketsStarted_ = WSAStartup(MAKEWORD(1, 1), &data) == 0;
-  return socketsStarted_;
-}
-
-void Win32Startup::ShowSocketFailure() {
-  wchar_t text[256] = {};
-  LoadStringW(GetModuleHandleW(nullptr), IDS_SOCKETS_FAILED, text, 256);
-  MessageBoxW(nullptr, text, kApplicationName, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void Win32Startup::StartGdiplus() {
@@ -138,7 +125,6 @@ void Win32Startup::CleanUp() {
   if (singleInstanceEvent_) CloseHandle(singleInstanceEvent_);
   if (closeEvent_) CloseHandle(closeEvent_);
   if (gdiplusToken_) Gdiplus::GdiplusShutdown(gdiplusToken_);
-  if (socketsStarted_) WSACleanup();
 }
 
 }  // namespace corvan

@@ -12,8 +12,6 @@ class Win32Startup : public StartupPlatform {
   explicit Win32Startup(ProgramState& state) : state_(state) {}
 
   void InitCommonControls() override;
-  bool StartSockets() override;
-  void ShowSocketFailure() override;
   void StartGdiplus() override;
   std::wstring CommandLine() override;
   void AskRunningCopyToClose() override;
@@ -37,7 +35,6 @@ class Win32Startup : public StartupPlatform {
  private:
   ProgramState& state_;
   ULONG_PTR gdiplusToken_ = 0;
-  bool socketsStarted_ = false;
   HANDLE singleInstanceEvent_ = nullptr;
   HANDLE closeEvent_ = nullptr;
   int exitCode_ = 0;

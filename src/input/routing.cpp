@@ -37,7 +37,6 @@ RoutingActions MainWindowRouting::OnKeyDown(uint32_t key, const PickerFacts& pic
   if (key != kKeyEscape || !picker.exists || !picker.visible) return actions;
   actions.push_back(Simple(RoutingAction::ClosePicker));
   editedButtonSlot_ = -1;
-  editedGestureSlot_ = -1;
   actions.push_back(Simple(RoutingAction::Invalidate));
   return actions;
 }
@@ -45,9 +44,8 @@ RoutingActions MainWindowRouting::OnKeyDown(uint32_t key, const PickerFacts& pic
 RoutingActions MainWindowRouting::OnMouseMove(Point client, const PickerFacts& picker) {
   RoutingActions actions;
   if (picker.exists && !picker.visible) {
-    if (editedButtonSlot_ != -1 || editedGestureSlot_ != -1) actions.push_back(Simple(RoutingAction::Invalidate));
+    if (editedButtonSlot_ != -1) actions.push_back(Simple(RoutingAction::Invalidate));
     editedButtonSlot_ = -1;
-    editedGestureSlot_ = -1;
   }
 
   const int32_t button = ButtonRegionAt(client);
@@ -160,18 +158,12 @@ RoutingActions MainWindowRouting::OnPickerChoice(int32_t function, int32_t mode)
     run.function = function;
     actions.push_back(run);
     editedButtonSlot_ = -1;
-    editedGestureSlot_ = -1;
   } else if (mode == kPickerAssign) {
     RoutingAction assign{RoutingAction::AssignAndSave};
     assign.function = function;
-    if (editedButtonSlot_ != -1) {
-      assign.slot = editedButtonSlot_;
-    } else if (editedGestureSlot_ != -1) {
-      assign.slot = kGestureSlotBase + editedGestureSlot_;
-    }
+    if (editedButtonSlot_ != -1) assign.slot = editedButtonSlot_;
     actions.push_back(assign);
     editedButtonSlot_ = -1;
-    editedGestureSlot_ = -1;
     actions.push_back(Simple(RoutingAction::Invalidate));
   }
   return actions;

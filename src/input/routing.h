@@ -60,7 +60,7 @@ struct RoutingAction {
   std::wstring text{};
   int32_t displayMs = 0;
   int32_t size = 0;
-  int32_t slot = -1;      // AssignAndSave: 0-4 button slots, 5-8 gesture slots
+  int32_t slot = -1;      // AssignAndSave: the edited slot (see kEditableSlots)
   int32_t function = -1;
   bool operator==(const RoutingAction&) const = default;
 };
@@ -90,7 +90,6 @@ class MainWindowRouting {
   int32_t hoveredControl() const { return hoveredControl_; }
   int32_t pressedControl() const { return pressedControl_; }
   int32_t editedButtonSlot() const { return editedButtonSlot_; }
-  int32_t editedGestureSlot() const { return editedGestureSlot_; }
 
  private:
   int32_t ButtonRegionAt(Point p) const;
@@ -105,7 +104,6 @@ class MainWindowRouting {
   int32_t pressedOnDefault_ = -1;
   int32_t pressedControl_ = -1;
   int32_t editedButtonSlot_ = -1;
-  int32_t editedGestureSlot_ = -1;
 };
 
 }  // namespace corvan

@@ -9,7 +9,6 @@ void RunInitBeforeShow(MainWindowInit& init) {
   init.QueryWindowsVersion();
   // Labels are localised before the catalogue copies them.
   init.Localise();
-  init.PublishMainWindow();
   init.BuildCatalogue();
   init.SetUpSkin();
   if (init.StartsHidden()) init.StartHideTimer();

@@ -16,7 +16,6 @@ class MainWindowInit {
   virtual void LoadTrayMenu() = 0;
   virtual void AddTrayIcon() = 0;
   virtual void Localise() = 0;
-  virtual void PublishMainWindow() = 0;
   virtual void BuildCatalogue() = 0;
   virtual void CreateOverlayWindows() = 0;
   virtual void SetUpSkin() = 0;

@@ -19,10 +19,8 @@ void CCorvanAssistantDlg::PulseTiltEvent() {
 }
 
 void CCorvanAssistantDlg::StartGestureAnimation(int directionIndex) {
-  KillTimer(hwnd(), kTimerGestureAnimation);
   state_.gestureDirection = directionIndex;
   state_.animationFrame = 0;
-  SetTimer(hwnd(), kTimerGestureAnimation, kGestureAnimationPeriodMs, nullptr);
   threads_.WakeCursorFollower();
 }
 

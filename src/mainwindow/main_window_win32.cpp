@@ -34,8 +34,6 @@ constexpr UINT kCloseSequenceBoundMs = 8000;
 constexpr DWORD kSessionEndCloseMs = 4000;
 constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
-CCorvanAssistantDlg* publishedMainWindow = nullptr;
-
 HANDLE CreateResetEvent(const wchar_t* name) {
   HANDLE event = CreateEventW(nullptr, TRUE, TRUE, name);
   if (event) ResetEvent(event);
@@ -44,14 +42,10 @@ HANDLE CreateResetEvent(const wchar_t* name) {
 
 }  // namespace
 
-CCorvanAssistantDlg* PublishedMainWindow() { return publishedMainWindow; }
-
 CCorvanAssistantDlg::CCorvanAssistantDlg(ProgramState& state, InstanceEvents events)
     : Dialog(IDD_MAIN_WINDOW), state_(state), events_(events) {}
 
-CCorvanAssistantDlg::~CCorvanAssistantDlg() {
-  if (publishedMainWindow == this) publishedMainWindow = nullptr;
-}
+CCorvanAssistantDlg::~CCorvanAssistantDlg() = default;
 
 BOOL CCorvanAssistantDlg::OnInitDialog() {
   RunInitBeforeShow(*this);
@@ -108,8 +102,6 @@ void CCorvanAssistantDlg::Localise() {
                                RoutingTexts{hints[kHintButton].text, hints[kHintDefault].text,
                                             hints[kHintMinimize].text, hints[kHintClose].text});
 }
-
-void CCorvanAssistantDlg::PublishMainWindow() { publishedMainWindow = this; }
 
 void CCorvanAssistantDlg::BuildCatalogue() {
   state_.functionCatalogue = corvan::BuildCatalogue(state_.texts.functionLabels, state_.windows62);
@@ -367,9 +359,6 @@ void CCorvanAssistantDlg::OnTimer(UINT_PTR id) {
         InvalidateRect(hwnd(), nullptr, FALSE);
       }
       break;
-    case kTimerGestureAnimation:
-      KillTimer(hwnd(), kTimerGestureAnimation);
-      break;
     case kTimerStartHidden:
       if (state_.startHidden != 1) {
         KillTimer(hwnd(), kTimerStartHidden);
@@ -501,7 +490,6 @@ void CCorvanAssistantDlg::OnDestroy() {
   }
   if (deviceNotification_) UnregisterDeviceNotification(deviceNotification_);
   if (sessionNotification_) WTSUnRegisterSessionNotification(hwnd());
-  Sleep(10);
 }
 
 }  // namespace corvan

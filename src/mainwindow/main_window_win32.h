@@ -80,7 +80,6 @@ class CCorvanAssistantDlg : public Dialog,
   void LoadTrayMenu() override;
   void AddTrayIcon() override;
   void Localise() override;
-  void PublishMainWindow() override;
   void BuildCatalogue() override;
   void CreateOverlayWindows() override;
   void SetUpSkin() override;
@@ -172,8 +171,5 @@ class CCorvanAssistantDlg : public Dialog,
   ActionDispatcher dispatcher_{state_.functionCatalogue, actions_, *this, state_.overviewBusy};
   DeviceEvents deviceEvents_{state_.assignments, state_.tiltAccumulator, dispatcher_, *this};
 };
-
-// The main window, published for the windows that need to reach it (the overview).
-CCorvanAssistantDlg* PublishedMainWindow();
 
 }  // namespace corvan

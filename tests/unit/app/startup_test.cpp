@@ -11,11 +11,6 @@ namespace {
 class RecordingStartup : public StartupPlatform {
  public:
   void InitCommonControls() override { calls.push_back("controls"); }
-  bool StartSockets() override {
-    calls.push_back("sockets");
-    return socketsWork;
-  }
-  void ShowSocketFailure() override { calls.push_back("socket-failure-box"); }
   void StartGdiplus() override { calls.push_back("gdiplus"); }
   std::wstring CommandLine() override { return commandLine; }
   void AskRunningCopyToClose() override { calls.push_back("pulse-close"); }
@@ -38,7 +33,6 @@ class RecordingStartup : public StartupPlatform {
   void RunMainWindow(bool startHidden) override { calls.push_back(startHidden ? "main-window-hidden" : "main-window"); }
   void CleanUp() override { calls.push_back("clean-up"); }
 
-  bool socketsWork = true;
   std::wstring commandLine = L"prog.exe";
   SingleInstanceOutcome outcome = SingleInstanceOutcome::FirstCopy;
   std::vector<std::string> calls;
@@ -47,7 +41,7 @@ class RecordingStartup : public StartupPlatform {
 using Calls = std::vector<std::string>;
 
 TEST(Startup, Paths) {
-  const Calls prefix = {"controls", "sockets", "gdiplus"};
+  const Calls prefix = {"controls", "gdiplus"};
   const Calls firstCopy = {"ensure-key", "instance-event", "close-event", "reset-events"};
   auto join = [](std::initializer_list<Calls> parts) {
     Calls all;
@@ -94,14 +88,6 @@ TEST(Startup, Paths) {
     EXPECT_EQ(RunStartup(platform), row.result) << row.name;
     EXPECT_EQ(platform.calls, row.calls) << row.name;
   }
-}
-
-TEST(Startup, SocketFailureShowsTheBoxAndEndsBeforeAnythingElse) {
-  RecordingStartup platform;
-  platform.socketsWork = false;
-  platform.commandLine = L"prog.exe /close";
-  EXPECT_FALSE(RunStartup(platform));
-  EXPECT_EQ(platform.calls, (Calls{"controls", "sockets", "socket-failure-box"}));
 }
 
 }  // namespace

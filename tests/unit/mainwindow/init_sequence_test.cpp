@@ -22,7 +22,6 @@ class RecordingInit : public MainWindowInit {
   void LoadTrayMenu() override { steps.push_back("tray menu"); }
   void AddTrayIcon() override { steps.push_back("tray icon"); }
   void Localise() override { steps.push_back("localise"); }
-  void PublishMainWindow() override { steps.push_back("publish"); }
   void BuildCatalogue() override { steps.push_back("catalogue"); }
   void CreateOverlayWindows() override { steps.push_back("overlays"); }
   void SetUpSkin() override { steps.push_back("skin"); }

@@ -47,8 +47,8 @@ TEST(ShowSequence, AWakeUpDuringTheSequenceStartsItAgain) {
 
 // Timers of one window share a name space: two that shared an id would stop each other.
 TEST(MainWindowTimers, EachTimerHasAnIdOfItsOwn) {
-  const uint32_t ids[] = {kTimerRepaintWhenVisible, kTimerGestureAnimation, kTimerStartHidden,
-                          kTimerForeground,         kTimerTrayMenu,         kTimerShowSequence, kTimerCloseBound};
+  const uint32_t ids[] = {kTimerRepaintWhenVisible, kTimerStartHidden,  kTimerForeground,
+                          kTimerTrayMenu,           kTimerShowSequence, kTimerCloseBound};
   for (size_t i = 0; i < std::size(ids); ++i) {
     for (size_t j = i + 1; j < std::size(ids); ++j) EXPECT_NE(ids[i], ids[j]) << "timers " << i << " and " << j;
   }
