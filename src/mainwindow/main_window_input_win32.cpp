@@ -5,11 +5,7 @@
 
 #include "mainwindow/main_window_timers.h"
 #include "mainwindow/main_window_win32.h"
-#include "overview/expose_dlg_win32.h"
 #include "platform/raw_input_win32.h"
-#include "presenter/board_dlg_win32.h"
-#include "presenter/circle_dlg_win32.h"
-#include "presenter/cursor_dlg_win32.h"
 #include "ui/picker_win32.h"
 #include "ui/tip_win32.h"
 
@@ -37,29 +33,28 @@ void CCorvanAssistantDlg::OnRawInput(HRAWINPUT handle) {
 }
 
 void CCorvanAssistantDlg::OnRawMouse(const RawInputView& mouse) {
-  if (hooks_) hooks_->WatchMouseHook();
-  // The overview follows every pointer input while it is up, moves included.
-  if (overview_ && overview_->IsVisible()) overview_->OnRawMouse(mouse.buttonFlags);
-  // The board follows every motion, not only button changes.
-  if (board_) board_->OnRawMouse({mouse.lastX, mouse.lastY, mouse.buttonFlags, mouse.buttonData});
-  if (mouse.buttonFlags == 0 || !picker_) return;
+  overlays_.OnRawMouse(mouse);
+  QxItemList* picker = overlays_.picker();
+  if (mouse.buttonFlags == 0 || !picker) return;
   POINT cursor{};
   GetCursorPos(&cursor);
   HWND under = WindowFromPoint(cursor);
-  const bool overPicker = under && (picker_->OwnsWindow(under) || IsChild(picker_->hwnd(), under));
-  const bool magnifierFocused = magnifier_ && GetForegroundWindow() == magnifier_->hwnd();
+  const bool overPicker = under && (picker->OwnsWindow(under) || IsChild(picker->hwnd(), under));
+  const bool magnifierFocused = overlays_.IsMagnifier(GetForegroundWindow());
   Perform(routing_.OnRawMouseButton(CurrentPickerFacts(), magnifierFocused, overPicker));
 }
 
-PickerFacts CCorvanAssistantDlg::CurrentPickerFacts() const {
-  if (!picker_) return PickerFacts{false, false, PickerMode::Editor};
-  return PickerFacts{picker_->hwnd() != nullptr, picker_->IsVisible(), picker_->mode()};
+PickerFacts CCorvanAssistantDlg::CurrentPickerFacts() {
+  QxItemList* picker = overlays_.picker();
+  if (!picker) return PickerFacts{false, false, PickerMode::Editor};
+  return PickerFacts{picker->hwnd() != nullptr, picker->IsVisible(), picker->mode()};
 }
 
 bool CCorvanAssistantDlg::PreTranslateMessage(MSG* msg) {
   if (msg->message == WM_PRINT || msg->message == WM_PRINTCLIENT) return true;
   const bool onMainWindow = msg->hwnd == hwnd();
-  const bool onPicker = picker_ && (picker_->OwnsWindow(msg->hwnd) || IsChild(picker_->hwnd(), msg->hwnd));
+  QxItemList* picker = overlays_.picker();
+  const bool onPicker = picker && (picker->OwnsWindow(msg->hwnd) || IsChild(picker->hwnd(), msg->hwnd));
   // Pointer positions are taken in the main window's client area, wherever the message went.
   auto clientPoint = [&] {
     POINT p{GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)};
@@ -99,7 +94,7 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         break;
       case RoutingAction::ShowTip:
         ClientToScreen(hwnd(), &screen);
-        ShowFunctionTip({screen.x, screen.y}, action.text, action.displayMs, action.size);
+        overlays_.ShowFunctionTip({screen.x, screen.y}, action.text, action.displayMs, action.size);
         break;
       case RoutingAction::ResetTip:
         HideFunctionTip(false);
@@ -108,17 +103,17 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         HideFunctionTip(true);
         break;
       case RoutingAction::ClosePicker:
-        if (picker_) picker_->ClosePicker();
+        overlays_.ClosePicker();
         break;
       case RoutingAction::OpenPickerForSlot:
         ClientToScreen(hwnd(), &screen);
-        if (picker_) {
-          picker_->Fill(state_.functionCatalogue.entries, 0);
+        if (QxItemList* picker = overlays_.picker()) {
+          picker->Fill(state_.functionCatalogue.entries, 0);
           const int32_t slot = routing_.editedButtonSlot();
           if (slot >= 0 && slot < static_cast<int32_t>(std::size(kEditableSlots))) {
-            picker_->SetCurrent(state_.assignments.*kEditableSlots[slot]);
+            picker->SetCurrent(state_.assignments.*kEditableSlots[slot]);
           }
-          ShowPicker({screen.x, screen.y}, PickerMode::Editor);
+          overlays_.ShowPicker({screen.x, screen.y}, PickerMode::Editor);
         }
         break;
       case RoutingAction::StartDrag:
@@ -128,7 +123,7 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         ShowWindow(hwnd(), SW_MINIMIZE);
         break;
       case RoutingAction::HideMainWindow:
-        HideMainWindowForAWhile();
+        overlays_.HideMainWindowForAWhile();
         break;
       case RoutingAction::ApplyFactoryDefaults:
         corvan::ApplyFactoryDefaults(state_.assignments, state_.functionCatalogue, *this);

@@ -8,15 +8,10 @@
 #include "config/settings.h"
 #include "core/named_events.h"
 #include "device/raw_input_registrations.h"
-#include "mainwindow/hook_library_abi.h"
 #include "mainwindow/main_window_timers.h"
 #include "mainwindow/picker_watch.h"
-#include "overview/expose_dlg_win32.h"
 #include "platform/profile_reader_win32.h"
 #include "platform/windows_version_win32.h"
-#include "presenter/board_dlg_win32.h"
-#include "presenter/circle_dlg_win32.h"
-#include "presenter/cursor_dlg_win32.h"
 #include "resource_ids.h"
 #include "ui/editor_paint.h"
 #include "ui/picker_win32.h"
@@ -25,7 +20,6 @@
 namespace corvan {
 namespace {
 
-constexpr int kGroupMarkerImage = 144;
 // How long the close path waits for each background thread to end once released.
 constexpr DWORD kThreadEndWaitMs = 2000;
 // How long the close sequence may take before the program ends without the rest of it.
@@ -109,26 +103,9 @@ void CCorvanAssistantDlg::BuildCatalogue() {
 }
 
 void CCorvanAssistantDlg::CreateOverlayWindows() {
-  overview_ = MakeDialog<EXPOSE_DLG>();
-  overview_->SetMainWindow(hwnd());
-  overview_->Create(nullptr);
-
-  magnifier_ = MakeDialog<CircleDLG>();
-  magnifier_->Create(nullptr);
-
-  cursorOverlay_ = MakeDialog<CursorDlg>(state_.gestureDirection, state_.animationFrame);
-  cursorOverlay_->CreateOverlay();
-
+  overlays_.Create(hwnd());
   const LONG_PTR mainStyle = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
   if (!(mainStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, mainStyle | WS_EX_LAYERED);
-
-  board_ = MakeDialog<BoardDlg>(state_.boardMode, state_.spotlightSize);
-  board_->SetTexts(state_.texts.leaveBoardHint, state_.texts.copiedToClipboard);
-  board_->Create(FindWindowW(L"Progman", nullptr));
-
-  picker_ = MakeDialog<QxItemList>();
-  picker_->SetGroupMarkerImage(kGroupMarkerImage);
-  picker_->Create(hwnd());
 }
 
 void CCorvanAssistantDlg::SetUpSkin() { skin_.SetUp(hwnd()); }
@@ -175,7 +152,7 @@ void CCorvanAssistantDlg::RegisterRawInput() {
 void CCorvanAssistantDlg::Invalidate() { InvalidateRect(hwnd(), nullptr, TRUE); }
 
 void CCorvanAssistantDlg::StartCursorFollower() {
-  threads_.StartCursorFollower(cursorOverlay_ ? cursorOverlay_->hwnd() : nullptr);
+  threads_.StartCursorFollower(overlays_.cursorOverlayWindow());
 }
 
 void CCorvanAssistantDlg::StartRepaintAndPickerTimers() {
@@ -200,22 +177,13 @@ void CCorvanAssistantDlg::StartTiltWorkerAndCloseWatcher() {
   threads_.StartCloseWatcher(receivers_, events_.close, hwnd());
 }
 
-void CCorvanAssistantDlg::InstallMouseHook() {
-  hooks_ = std::make_unique<SystemHooks>(state_, *board_, tiltEvent_, hwnd());
-  hooks_->InstallMouseHook();
-}
+void CCorvanAssistantDlg::InstallMouseHook() { overlays_.InstallMouseHook(tiltEvent_); }
 
-void CCorvanAssistantDlg::LoadHookLibrary() {
-  hookLibrary_ = LoadLibraryW((state_.programDir + QX_HOOK_LIBRARY_NAME).c_str());
-  if (!hookLibrary_) return;
-  auto setHook = reinterpret_cast<QxSetHookFunction>(
-      reinterpret_cast<void*>(GetProcAddress(hookLibrary_, QX_HOOK_EXPORT_NAME)));
-  if (setHook) setHook(board_->hwnd(), QX_HOOK_ENABLE, QX_HOOK_TAG, QX_HOOK_OPTION);
-}
+void CCorvanAssistantDlg::LoadHookLibrary() { overlays_.LoadHookLibrary(state_.programDir); }
 
-void CCorvanAssistantDlg::InitialiseCom() { comInitialised_ = SUCCEEDED(CoInitialize(nullptr)); }
+void CCorvanAssistantDlg::InitialiseCom() { overlays_.InitialiseCom(); }
 
-void CCorvanAssistantDlg::InstallForegroundHook() { hooks_->InstallForegroundHook(); }
+void CCorvanAssistantDlg::InstallForegroundHook() { overlays_.InstallForegroundHook(); }
 
 void CCorvanAssistantDlg::SaveSettings() {
   // The link exists from the second initialisation step on, long before the first save.
@@ -263,7 +231,7 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
     return std::nullopt;
   }
   if (message == kLeaveBoardMessage) {
-    if (board_ && board_->state().mode() != kBoardOff) ToggleBoard(kBoardOff);
+    overlays_.LeaveBoard();
     return 0;
   }
   if (message == kPickerChoiceMessage) {
@@ -294,7 +262,7 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC) {
         PushSettingsToReceivers();
-        if (hooks_) hooks_->ReinstallMouseHook();
+        overlays_.OnResume();
       }
       return TRUE;
     case WM_WTSSESSION_CHANGE:
@@ -396,11 +364,12 @@ void CCorvanAssistantDlg::OnTimer(UINT_PTR id) {
 
 void CCorvanAssistantDlg::OnPickerWatch() {
   HWND foreground = GetForegroundWindow();
-  const bool ours = foreground && ((magnifier_ && foreground == magnifier_->hwnd()) || foreground == hwnd() ||
-                                   (picker_ && picker_->OwnsWindow(foreground)));
-  const PickerWatchFacts facts{picker_ != nullptr, picker_ && picker_->IsVisible(), picker_ ? picker_->opacity() : 0,
-                               picker_ && picker_->openedForAssignment(), ours};
-  if (PickerShouldClose(facts)) picker_->ClosePicker();
+  QxItemList* picker = overlays_.picker();
+  const bool ours = foreground && (overlays_.IsMagnifier(foreground) || foreground == hwnd() ||
+                                   (picker && picker->OwnsWindow(foreground)));
+  const PickerWatchFacts facts{picker != nullptr, picker && picker->IsVisible(), picker ? picker->opacity() : 0,
+                               picker && picker->openedForAssignment(), ours};
+  if (PickerShouldClose(facts)) picker->ClosePicker();
 }
 
 void CCorvanAssistantDlg::RunShowStep(ShowStep step) {
@@ -452,7 +421,7 @@ void CCorvanAssistantDlg::OnSessionEnding() {
   // The user logs off or the system shuts down: the process may be ended as soon as this
   // returns, so the pointer is given back and the receivers are restored now, within the time
   // the system allows.
-  if (board_) board_->Destroy();
+  overlays_.OnSessionEnding();
   if (BeginClose()) threads_.WaitForCloseSequence(kSessionEndCloseMs);
 }
 
@@ -466,22 +435,7 @@ void CCorvanAssistantDlg::OnCloseBoundPassed() {
 
 void CCorvanAssistantDlg::OnDestroy() {
   tray_.Remove();
-  // Its destroy step gives the pointer back when a mode is on.
-  if (board_) board_->Destroy();
-  if (picker_) picker_->ClosePicker();
-  if (cursorOverlay_ && cursorOverlay_->hwnd()) PostMessageW(cursorOverlay_->hwnd(), WM_CLOSE, 0, 0);
-  if (overview_ && overview_->hwnd()) PostMessageW(overview_->hwnd(), WM_CLOSE, 0, 0);
-  if (picker_ && picker_->hwnd()) PostMessageW(picker_->hwnd(), WM_CLOSE, 0, 0);
-  if (QxTipDLG* tip = FunctionTipWindow()) PostMessageW(tip->hwnd(), WM_CLOSE, 0, 0);
-  if (hookLibrary_) FreeLibrary(hookLibrary_);
-  hookLibrary_ = nullptr;
-  if (hooks_) {
-    hooks_->RemoveMouseHook();
-    if (hooks_->foregroundHookInstalled()) {
-      hooks_->RemoveForegroundHook();
-      if (comInitialised_) CoUninitialize();
-    }
-  }
+  overlays_.Destroy();
   // Only now that neither the hook nor the worker can use it. The threads were stopped on the
   // way here; one that did not end in time keeps its handle.
   if (tiltEvent_ && threads_.Stop(0)) {

@@ -16,8 +16,8 @@
 #include "input/tray_clicks.h"
 #include "mainwindow/background_threads_win32.h"
 #include "mainwindow/copied_data_handler_win32.h"
-#include "mainwindow/hooks_win32.h"
 #include "mainwindow/init_sequence.h"
+#include "mainwindow/overlays_win32.h"
 #include "mainwindow/program_state.h"
 #include "mainwindow/show_sequence.h"
 #include "mainwindow/tray_icon_win32.h"
@@ -30,12 +30,6 @@
 
 namespace corvan {
 
-class EXPOSE_DLG;
-class CircleDLG;
-class CursorDlg;
-class BoardDlg;
-class QxItemList;
-
 
 // The two events start-up creates; later copies pulse them.
 struct InstanceEvents {
@@ -44,12 +38,11 @@ struct InstanceEvents {
 };
 
 // The main window: the skinned picture of the mouse, owner of the tray icon, the overlays, the
-// background threads and the hooks. Runs modally for the whole life of the program.
+// background threads. Runs modally for the whole life of the program.
 class CCorvanAssistantDlg : public Dialog,
                             private MainWindowInit,
                             private FactoryDefaultEffects,
-                            private DeviceEventEffects,
-                            private MainWindowControls {
+                            private DeviceEventEffects {
  public:
   CCorvanAssistantDlg(ProgramState& state, InstanceEvents events);
   ~CCorvanAssistantDlg() override;
@@ -103,26 +96,13 @@ class CCorvanAssistantDlg : public Dialog,
   void RepaintMainWindow() override;
   void PulseDefaultsEvent() override;
 
-  // What a function run asks of the main window and its overlays.
-  bool BoardVisible() override;
-  void RaiseBoard() override;
-  void ToggleBoard(int32_t mode) override;
-  bool OverviewVisible() override;
-  void StartOverview(std::optional<FunctionTip> announcement) override;
-  bool MainWindowVisible() override;
-  void HideMainWindowForAWhile() override;
-  void ClosePicker() override;
-  void FillPicker(int32_t groupCode) override;
-  void ShowPicker(Point topLeft, PickerMode mode) override;
-  void ShowFunctionTip(Point centre, const std::wstring& text, int32_t displayMs, int32_t textSize) override;
-
   void PulseTiltEvent() override;
   void StartGestureAnimation(int directionIndex) override;
 
   // Input routing: raw input, the picker's choice and the pointer on the mouse picture.
   void OnRawInput(HRAWINPUT handle);
   void OnRawMouse(const RawInputView& mouse);
-  PickerFacts CurrentPickerFacts() const;
+  PickerFacts CurrentPickerFacts();
   void Perform(const RoutingActions& actions);
 
   void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
@@ -149,26 +129,19 @@ class CCorvanAssistantDlg : public Dialog,
   HDEVNOTIFY deviceNotification_ = nullptr;
   bool sessionNotification_ = false;
   std::shared_ptr<ReceiverConnection> receivers_;
-  DialogPtr<EXPOSE_DLG> overview_;
-  DialogPtr<CircleDLG> magnifier_;
-  DialogPtr<CursorDlg> cursorOverlay_;
-  DialogPtr<BoardDlg> board_;
-  DialogPtr<QxItemList> picker_;
-  std::unique_ptr<SystemHooks> hooks_;
-  HMODULE hookLibrary_ = nullptr;
+  Overlays overlays_{state_};
   HANDLE tiltEvent_ = nullptr;
   HANDLE defaultsEvent_ = nullptr;
   BackgroundThreads threads_{state_};
   // Set when the close sequence has run too long: the window then ends without it.
   bool closeBoundPassed_ = false;
-  bool comInitialised_ = false;
   CopiedDataHandler* copiedData_ = nullptr;
 
   MainWindowRouting routing_{EditorHotRegions{}, RoutingTexts{}};
   Win32ShellCalls shellCalls_;
   Win32KeyboardInjector keyboard_;
   Win32Actions actions_{shellCalls_, keyboard_};
-  ActionDispatcher dispatcher_{state_.functionCatalogue, actions_, *this, state_.overviewBusy};
+  ActionDispatcher dispatcher_{state_.functionCatalogue, actions_, overlays_, state_.overviewBusy};
   DeviceEvents deviceEvents_{state_.assignments, state_.tiltAccumulator, dispatcher_, *this};
 };
 
