@@ -10,16 +10,6 @@
 #include "ui/tip_win32.h"
 
 namespace corvan {
-void CCorvanAssistantDlg::PulseTiltEvent() {
-  if (tiltEvent_) PulseEvent(tiltEvent_);
-}
-
-void CCorvanAssistantDlg::StartGestureAnimation(int directionIndex) {
-  state_.gestureDirection = directionIndex;
-  state_.animationFrame = 0;
-  threads_.WakeCursorFollower();
-}
-
 void CCorvanAssistantDlg::OnRawInput(HRAWINPUT handle) {
   // One buffer per message: running a function can pump messages, and a nested WM_INPUT must not
   // overwrite the reports this one is still decoding.

@@ -1,6 +1,5 @@
 #include "mainwindow/main_window_win32.h"
 
-#include <dbt.h>
 #include <objbase.h>
 #include <wtsapi32.h>
 
@@ -20,24 +19,13 @@
 namespace corvan {
 namespace {
 
-// How long the close path waits for each background thread to end once released.
-constexpr DWORD kThreadEndWaitMs = 2000;
 // How long the close sequence may take before the program ends without the rest of it.
 constexpr UINT kCloseSequenceBoundMs = 8000;
-// The system gives a program about five seconds to end with the session.
-constexpr DWORD kSessionEndCloseMs = 4000;
-constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
-
-HANDLE CreateResetEvent(const wchar_t* name) {
-  HANDLE event = CreateEventW(nullptr, TRUE, TRUE, name);
-  if (event) ResetEvent(event);
-  return event;
-}
 
 }  // namespace
 
 CCorvanAssistantDlg::CCorvanAssistantDlg(ProgramState& state, InstanceEvents events)
-    : Dialog(IDD_MAIN_WINDOW), state_(state), events_(events) {}
+    : Dialog(IDD_MAIN_WINDOW), state_(state), lifetime_(state, events) {}
 
 CCorvanAssistantDlg::~CCorvanAssistantDlg() = default;
 
@@ -57,10 +45,7 @@ void CCorvanAssistantDlg::InitialiseFramework() {
   SetFunctionTipOwner(hwnd());
 }
 
-void CCorvanAssistantDlg::CreatePushLock() {
-  state_.pushLock = std::make_unique<std::mutex>();
-  receivers_ = std::make_shared<ReceiverConnection>(*state_.pushLock, state_.assignments, state_.shuttingDown);
-}
+void CCorvanAssistantDlg::CreatePushLock() { lifetime_.ConnectReceivers(); }
 
 void CCorvanAssistantDlg::ComputeProgramDir() {
   wchar_t path[510] = {};
@@ -73,16 +58,7 @@ void CCorvanAssistantDlg::ComputeProgramDir() {
 
 void CCorvanAssistantDlg::QueryWindowsVersion() { state_.windows62 = QueryWindows62OrLater(); }
 
-void CCorvanAssistantDlg::RegisterDeviceArrival() {
-  DEV_BROADCAST_DEVICEINTERFACE_W filter{};
-  filter.dbcc_size = sizeof(filter);
-  filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-  filter.dbcc_classguid = kHidInterfaceClass;
-  deviceNotification_ = RegisterDeviceNotificationW(hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
-  // A receiver may lose its state while the system sleeps or the session is locked; the apply
-  // pass on resume and on unlock gives it back without a re-plug.
-  sessionNotification_ = WTSRegisterSessionNotification(hwnd(), NOTIFY_FOR_THIS_SESSION) != FALSE;
-}
+void CCorvanAssistantDlg::RegisterDeviceArrival() { lifetime_.RegisterNotifications(hwnd()); }
 
 void CCorvanAssistantDlg::LoadTrayMenu() { tray_.LoadContextMenu(); }
 
@@ -152,7 +128,7 @@ void CCorvanAssistantDlg::RegisterRawInput() {
 void CCorvanAssistantDlg::Invalidate() { InvalidateRect(hwnd(), nullptr, TRUE); }
 
 void CCorvanAssistantDlg::StartCursorFollower() {
-  threads_.StartCursorFollower(overlays_.cursorOverlayWindow());
+  lifetime_.StartCursorFollower(overlays_.cursorOverlayWindow());
 }
 
 void CCorvanAssistantDlg::StartRepaintAndPickerTimers() {
@@ -162,22 +138,16 @@ void CCorvanAssistantDlg::StartRepaintAndPickerTimers() {
 }
 
 void CCorvanAssistantDlg::StartSingleInstanceListener() {
-  threads_.StartSingleInstanceListener(events_.singleInstance, hwnd());
+  lifetime_.StartSingleInstanceListener(hwnd());
 }
 
 void CCorvanAssistantDlg::LoadSettings() { corvan::LoadSettings(store_, state_.assignments, state_.functionCatalogue); }
 
-void CCorvanAssistantDlg::CreateTiltEvents() {
-  tiltEvent_ = CreateResetEvent(kTiltEventName);
-  defaultsEvent_ = CreateResetEvent(kDefaultsEventName);
-}
+void CCorvanAssistantDlg::CreateTiltEvents() { lifetime_.CreateTiltEvents(); }
 
-void CCorvanAssistantDlg::StartTiltWorkerAndCloseWatcher() {
-  threads_.StartTiltWorker(tiltEvent_);
-  threads_.StartCloseWatcher(receivers_, events_.close, hwnd());
-}
+void CCorvanAssistantDlg::StartTiltWorkerAndCloseWatcher() { lifetime_.StartTiltWorkerAndCloseWatcher(hwnd()); }
 
-void CCorvanAssistantDlg::InstallMouseHook() { overlays_.InstallMouseHook(tiltEvent_); }
+void CCorvanAssistantDlg::InstallMouseHook() { overlays_.InstallMouseHook(lifetime_.tiltEvent()); }
 
 void CCorvanAssistantDlg::LoadHookLibrary() { overlays_.LoadHookLibrary(state_.programDir); }
 
@@ -187,18 +157,12 @@ void CCorvanAssistantDlg::InstallForegroundHook() { overlays_.InstallForegroundH
 
 void CCorvanAssistantDlg::SaveSettings() {
   // The link exists from the second initialisation step on, long before the first save.
-  corvan::SaveSettings(store_, state_.assignments, state_.functionCatalogue, receivers_->link);
-}
-
-void CCorvanAssistantDlg::PushSettingsToReceivers() {
-  if (receivers_) receivers_->link.PushSettingsToReceivers();
+  corvan::SaveSettings(store_, state_.assignments, state_.functionCatalogue, lifetime_.link());
 }
 
 void CCorvanAssistantDlg::RepaintMainWindow() { InvalidateRect(hwnd(), nullptr, FALSE); }
 
-void CCorvanAssistantDlg::PulseDefaultsEvent() {
-  if (defaultsEvent_) PulseEvent(defaultsEvent_);
-}
+void CCorvanAssistantDlg::PulseDefaultsEvent() { lifetime_.PulseDefaultsEvent(); }
 
 std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COPYDATA) {
@@ -257,16 +221,16 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
     case WM_QUERYDRAGICON:
       return reinterpret_cast<LRESULT>(icon_);
     case WM_DEVICECHANGE:
-      OnDeviceChange(wParam, lParam);
+      lifetime_.OnDeviceChange(wParam, lParam);
       return TRUE;
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC) {
-        PushSettingsToReceivers();
+        lifetime_.PushSettingsToReceivers();
         overlays_.OnResume();
       }
       return TRUE;
     case WM_WTSSESSION_CHANGE:
-      if (wParam == WTS_SESSION_UNLOCK) PushSettingsToReceivers();
+      if (wParam == WTS_SESSION_UNLOCK) lifetime_.PushSettingsToReceivers();
       return 0;
     default:
       break;
@@ -287,15 +251,6 @@ void CCorvanAssistantDlg::OnTrayNotification(WPARAM iconId, LPARAM mouseMessage)
   if (reaction.menuDelayMs) SetTimer(hwnd(), kTimerTrayMenu, reaction.menuDelayMs, nullptr);
 }
 
-void CCorvanAssistantDlg::OnDeviceChange(WPARAM event, LPARAM data) {
-  // Only arrivals matter: no state is kept per device, so a removal has nothing to forget.
-  if (event != DBT_DEVICEARRIVAL || !data || !receivers_) return;
-  const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
-  if (header->dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE) return;
-  const auto* record = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(data);
-  receivers_->link.OnInterfaceArrived(PathFromWide(record->dbcc_name));
-}
-
 bool CCorvanAssistantDlg::OnCommand(WORD id, WORD notifyCode) {
   switch (id) {
     case IDC_ENABLE_EXPOSE:
@@ -304,9 +259,7 @@ bool CCorvanAssistantDlg::OnCommand(WORD id, WORD notifyCode) {
       ShowFromTray();
       return true;
     case ID_TRAY_EXIT:
-      if (events_.close) PulseEvent(events_.close);
-      // The pulse reaches a watcher only while it waits, and there is none without the event.
-      if (!BeginClose()) OnCancel();
+      if (!lifetime_.Exit()) OnCancel();
       return true;
     default:
       return Dialog::OnCommand(id, notifyCode);
@@ -398,52 +351,25 @@ bool CCorvanAssistantDlg::OnSetCursor(HWND, UINT, UINT) {
 }
 
 void CCorvanAssistantDlg::OnCancel() {
-  // Esc and close requests never end the program; only the close path does, and only once the
-  // receivers are restored: the close watcher posts IDCANCEL itself when its sequence is over.
-  if (state_.shuttingDown == kRunning) return;
-  if (!threads_.closeSequenceFinished() && !closeBoundPassed_) return;
-  if (defaultsEvent_) PulseEvent(defaultsEvent_);
-  if (events_.singleInstance) PulseEvent(events_.singleInstance);
-  if (tiltEvent_) PulseEvent(tiltEvent_);
-  threads_.Stop(kThreadEndWaitMs);
-  EndDialog(IDCANCEL);
-}
-
-bool CCorvanAssistantDlg::BeginClose() {
-  state_.assignments.flagByte = 0;
-  state_.shuttingDown = kClosing;
-  if (threads_.RequestClose()) return true;
-  if (receivers_) receivers_->link.RunCloseSequence(state_.assignments, state_.shuttingDown, [] {});
-  return false;
+  if (lifetime_.EndThreadsIfClosed()) EndDialog(IDCANCEL);
 }
 
 void CCorvanAssistantDlg::OnSessionEnding() {
-  // The user logs off or the system shuts down: the process may be ended as soon as this
-  // returns, so the pointer is given back and the receivers are restored now, within the time
-  // the system allows.
+  // The process may be ended as soon as this returns: the pointer is given back first.
   overlays_.OnSessionEnding();
-  if (BeginClose()) threads_.WaitForCloseSequence(kSessionEndCloseMs);
+  lifetime_.OnSessionEnding();
 }
 
 void CCorvanAssistantDlg::OnCloseBoundPassed() {
-  // A receiver that never answers must not keep the program from ending: the watcher's pauses
-  // are cut short and the window ends without waiting for the rest of its sequence.
-  closeBoundPassed_ = true;
-  if (receivers_) receivers_->sleeper.Interrupt();
+  // The window ends without waiting for the rest of the close sequence.
+  lifetime_.OnCloseBoundPassed();
   OnCancel();
 }
 
 void CCorvanAssistantDlg::OnDestroy() {
   tray_.Remove();
   overlays_.Destroy();
-  // Only now that neither the hook nor the worker can use it. The threads were stopped on the
-  // way here; one that did not end in time keeps its handle.
-  if (tiltEvent_ && threads_.Stop(0)) {
-    CloseHandle(tiltEvent_);
-    tiltEvent_ = nullptr;
-  }
-  if (deviceNotification_) UnregisterDeviceNotification(deviceNotification_);
-  if (sessionNotification_) WTSUnRegisterSessionNotification(hwnd());
+  lifetime_.Unregister(hwnd());
 }
 
 }  // namespace corvan

@@ -10,39 +10,28 @@
 #include "core/program_messages.h"
 #include "device/device_events.h"
 #include "device/raw_input_layout.h"
-#include "device/receiver_link.h"
 #include "input/dispatcher.h"
 #include "input/routing.h"
 #include "input/tray_clicks.h"
-#include "mainwindow/background_threads_win32.h"
 #include "mainwindow/copied_data_handler_win32.h"
 #include "mainwindow/init_sequence.h"
 #include "mainwindow/overlays_win32.h"
+#include "mainwindow/program_lifetime_win32.h"
 #include "mainwindow/program_state.h"
 #include "mainwindow/show_sequence.h"
 #include "mainwindow/tray_icon_win32.h"
 #include "platform/actions_win32.h"
 #include "platform/dialog_win32.h"
-#include "platform/hid_win32.h"
 #include "platform/keyboard_injector_win32.h"
 #include "platform/registry_settings_store_win32.h"
 #include "ui/main_window_skin_win32.h"
 
 namespace corvan {
 
-
-// The two events start-up creates; later copies pulse them.
-struct InstanceEvents {
-  HANDLE singleInstance = nullptr;
-  HANDLE close = nullptr;
-};
-
-// The main window: the skinned picture of the mouse, owner of the tray icon, the overlays, the
-// background threads. Runs modally for the whole life of the program.
-class CCorvanAssistantDlg : public Dialog,
-                            private MainWindowInit,
-                            private FactoryDefaultEffects,
-                            private DeviceEventEffects {
+// The main window: the skinned picture of the mouse with its editor, and the tray icon. It owns
+// the overlays and the program's lifetime, and hands them what arrives for them. Runs modally for
+// the whole life of the program.
+class CCorvanAssistantDlg : public Dialog, private MainWindowInit, private FactoryDefaultEffects {
  public:
   CCorvanAssistantDlg(ProgramState& state, InstanceEvents events);
   ~CCorvanAssistantDlg() override;
@@ -92,12 +81,8 @@ class CCorvanAssistantDlg : public Dialog,
   void InstallForegroundHook() override;
   void SaveSettings() override;
 
-  void PushSettingsToReceivers();
   void RepaintMainWindow() override;
   void PulseDefaultsEvent() override;
-
-  void PulseTiltEvent() override;
-  void StartGestureAnimation(int directionIndex) override;
 
   // Input routing: raw input, the picker's choice and the pointer on the mouse picture.
   void OnRawInput(HRAWINPUT handle);
@@ -106,19 +91,13 @@ class CCorvanAssistantDlg : public Dialog,
   void Perform(const RoutingActions& actions);
 
   void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
-  void OnDeviceChange(WPARAM event, LPARAM data);
   void ShowFromTray();
   void OnPickerWatch();
   void RunShowStep(ShowStep step);
-
-  // Neutral settings, closing, and the close sequence: on the close watcher when it runs (true),
-  // otherwise here, done by the time this returns (false).
-  bool BeginClose();
-  void OnCloseBoundPassed();
   void OnSessionEnding();
+  void OnCloseBoundPassed();
 
   ProgramState& state_;
-  InstanceEvents events_;
   RegistrySettingsStore store_;
   ShowSequence showSequence_;
   TrayIcon tray_;
@@ -126,15 +105,9 @@ class CCorvanAssistantDlg : public Dialog,
   UINT taskbarCreatedMessage_ = 0;
   HICON icon_ = nullptr;
   MainWindowSkin skin_;
-  HDEVNOTIFY deviceNotification_ = nullptr;
-  bool sessionNotification_ = false;
-  std::shared_ptr<ReceiverConnection> receivers_;
   Overlays overlays_{state_};
-  HANDLE tiltEvent_ = nullptr;
-  HANDLE defaultsEvent_ = nullptr;
-  BackgroundThreads threads_{state_};
-  // Set when the close sequence has run too long: the window then ends without it.
-  bool closeBoundPassed_ = false;
+  // After the overlays: its threads, stopped on the way to the end, go before them.
+  ProgramLifetime lifetime_;
   CopiedDataHandler* copiedData_ = nullptr;
 
   MainWindowRouting routing_{EditorHotRegions{}, RoutingTexts{}};
@@ -142,7 +115,7 @@ class CCorvanAssistantDlg : public Dialog,
   Win32KeyboardInjector keyboard_;
   Win32Actions actions_{shellCalls_, keyboard_};
   ActionDispatcher dispatcher_{state_.functionCatalogue, actions_, overlays_, state_.overviewBusy};
-  DeviceEvents deviceEvents_{state_.assignments, state_.tiltAccumulator, dispatcher_, *this};
+  DeviceEvents deviceEvents_{state_.assignments, state_.tiltAccumulator, dispatcher_, lifetime_};
 };
 
 }  // namespace corvan
