@@ -32,17 +32,26 @@ wine_env_start
 # A Wine process start was seen to hang, rarely, right after a full run (the same tests pass
 # 300 times in one process). A test that timed out, and only such a test, gets one more try, and
 # the run says so; any other failure fails the run at once.
-log=build/windows/ctest-last.log
-if ! ctest --preset windows --timeout 180 2>&1 | tee "$log"; then
-  timed_out=$(grep -E 'Test +#[0-9]+: .*\*\*\*Timeout' "$log" | sed -E 's/.*Test +#[0-9]+: ([^ ]+) .*/\1/')
-  if grep -qE 'Test +#[0-9]+: .*(\*\*\*Failed|\*\*\*Exception|Not Run|Exit code)' "$log" || [ -z "$timed_out" ]; then
-    exit 1
+run_wine_tests() {  # ctest's label options
+  local log=build/windows/ctest-last.log
+  if ! ctest --preset windows --timeout 180 "$@" 2>&1 | tee "$log"; then
+    local timed_out
+    timed_out=$(grep -E 'Test +#[0-9]+: .*\*\*\*Timeout' "$log" | sed -E 's/.*Test +#[0-9]+: ([^ ]+) .*/\1/')
+    if grep -qE 'Test +#[0-9]+: .*(\*\*\*Failed|\*\*\*Exception|Not Run|Exit code)' "$log" || [ -z "$timed_out" ]; then
+      exit 1
+    fi
+    local name
+    for name in $timed_out; do
+      echo "== $name timed out (a Wine process start that hung?): one more try"
+      ctest --preset windows --timeout 180 -R "^$(printf '%s' "$name" | sed 's/\./\\./g')\$"
+    done
   fi
-  for name in $timed_out; do
-    echo "== $name timed out (a Wine process start that hung?): one more try"
-    ctest --preset windows --timeout 180 -R "^$(printf '%s' "$name" | sed 's/\./\\./g')\$"
-  done
-fi
+}
+# The few tests that need a display without a window manager first, then the rest under one, as
+# on every desktop.
+run_wine_tests -L bare-display
+wine_env_window_manager
+run_wine_tests -LE bare-display
 
 if [ -x scripts/fuzz.sh ]; then
   step "fuzzing the report decoder"

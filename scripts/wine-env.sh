@@ -3,6 +3,7 @@
 #
 #   source scripts/wine-env.sh
 #   wine_env_start          # display (unless $DISPLAY works), prefix, wineserver
+#   wine_env_window_manager # openbox on that display, when a run wants one
 #   ...
 #   wine_env_stop
 
@@ -13,6 +14,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 _corvan_started_xvfb=""
 _corvan_started_wineserver=""
+_corvan_started_wm=""
 
 wine_env_log() { printf '[wine-env] %s\n' "$*" >&2; }
 
@@ -80,7 +82,36 @@ wine_env_start() {
   wine_env_server
 }
 
+# A window manager on the display, as every desktop has one: without one Wine holds a program's
+# thread about 2 s at every hide, and the X server gives the keys to the window under the pointer.
+wine_env_has_window_manager() {
+  local id
+  id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -nE 's/.*window id # (0x[0-9a-f]+).*/\1/p')
+  [ -n "$id" ] && xprop -id "$id" >/dev/null 2>&1
+}
+
+wine_env_window_manager() {
+  wine_env_has_window_manager && return 0
+  command -v openbox >/dev/null || { wine_env_log "openbox is missing (scripts/install-deps.sh installs it)"; return 1; }
+  openbox >/dev/null 2>&1 </dev/null &
+  _corvan_started_wm=$!
+  local i
+  for i in $(seq 1 100); do
+    wine_env_has_window_manager && { wine_env_log "started openbox (pid $_corvan_started_wm)"; return 0; }
+    kill -0 "$_corvan_started_wm" 2>/dev/null || break
+    sleep 0.05
+  done
+  wine_env_log "openbox did not start"
+  _corvan_started_wm=""
+  return 1
+}
+
 wine_env_stop() {
+  if [ -n "$_corvan_started_wm" ]; then
+    kill "$_corvan_started_wm" 2>/dev/null || true
+    wait "$_corvan_started_wm" 2>/dev/null || true
+    _corvan_started_wm=""
+  fi
   if [ -n "$_corvan_started_wineserver" ]; then
     wineserver -k >/dev/null 2>&1 || true
     _corvan_started_wineserver=""

@@ -48,6 +48,28 @@ delete_key() { wine reg delete "$SETTINGS_KEY" /f >/dev/null 2>&1 </dev/null || 
 set_value() { wine reg add "$SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1 </dev/null; }
 
 # Ends every copy this script started: first politely, then by pid.
+# The test command runs most tests under openbox already; a test that needs a window manager and
+# runs alone starts its own, which stop_window_manager ends.
+_started_wm=""
+has_window_manager() {
+  local id
+  id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -nE 's/.*window id # (0x[0-9a-f]+).*/\1/p')
+  [ -n "$id" ] && xprop -id "$id" >/dev/null 2>&1
+}
+ensure_window_manager() {
+  has_window_manager && return 0
+  command -v openbox >/dev/null || fail "openbox is missing (scripts/install-deps.sh installs it)"
+  openbox >/dev/null 2>&1 </dev/null &
+  _started_wm=$!
+  wait_until 10 has_window_manager || fail "openbox did not start"
+}
+stop_window_manager() {
+  [ -n "$_started_wm" ] || return 0
+  kill "$_started_wm" 2>/dev/null
+  wait "$_started_wm" 2>/dev/null
+  _started_wm=""
+}
+
 cleanup() {
   local pid
   for pid in "${_started_pids[@]}"; do

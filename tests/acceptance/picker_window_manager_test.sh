@@ -3,11 +3,8 @@
 # (as openbox does, like every real desktop's): moving between groups keeps the picker open, each
 # group opens its list in turn, and a choice in the last one is stored.
 source "$(dirname "$0")/lib.sh"
-command -v openbox >/dev/null || fail "openbox is missing (scripts/install-deps.sh installs it)"
-openbox >/dev/null 2>&1 </dev/null &
-wm=$!
-trap 'cleanup; kill "$wm" 2>/dev/null; wait "$wm" 2>/dev/null' EXIT
-wait_until 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+trap 'cleanup; stop_window_manager' EXIT
+ensure_window_manager
 
 reg_is() { [ "$(reg_value "$1")" = "$2" ]; }
 shown() { window_on_screen " $1+"; }

@@ -10,11 +10,8 @@
 source "$(dirname "$0")/lib.sh"
 target_exe=$(dirname "$PROGRAM")/tests/win32/key_target.exe
 out=$(mktemp)
-command -v openbox >/dev/null || fail "openbox is missing (scripts/install-deps.sh installs it)"
-openbox >/dev/null 2>&1 </dev/null &
-wm=$!
-trap 'rm -f "$out"; cleanup; [ -n "${target:-}" ] && kill "$target" 2>/dev/null; kill "$wm" 2>/dev/null; wait "$wm" 2>/dev/null' EXIT
-wait_until 10 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+trap 'rm -f "$out"; cleanup; [ -n "${target:-}" ] && kill "$target" 2>/dev/null; stop_window_manager' EXIT
+ensure_window_manager
 confined() { probe cursor-confined; }
 free() { ! probe cursor-confined; }
 keys() { tr -d '\r' < "$out" | grep '^key' | tr '\n' ';'; }
