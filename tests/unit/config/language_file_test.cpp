@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <string>
 
+#include "profile_text.h"
+
 namespace corvan {
 namespace {
+
+using testing::ProfileText;
 
 std::string Utf16(const std::u16string& text, bool bigEndian = false) {
   std::string bytes = bigEndian ? std::string("\xFE\xFF", 2) : std::string("\xFF\xFE", 2);
