@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for a fixed time: the report decoder, and the
-# language file's reader with the localisation pass.
+# localisation pass over language files read as the platform reads them.
 # Usage: scripts/fuzz.sh [seconds per target]   (default 20)
 set -euo pipefail
 
