@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for a fixed time: the report decoder, and the
-# language file's reader with the localisation pass.
+# localisation pass over language files read as the platform reads them.
 # Usage: scripts/fuzz.sh [seconds per target]   (default 20)
 set -euo pipefail
 
@@ -9,7 +9,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="${root}/build/fuzz"
 mkdir -p "${out}"
 
-# name, corpus folder, longest input, sources
+# name, corpus folder, longest input, sources (and compiler options)
 fuzz_target() {
   local name=$1 corpus_name=$2 max_len=$3
   shift 3
@@ -24,7 +24,7 @@ fuzz_target() {
   local log="${out}/${name}.log" start end
   start=$(date +%s)
   "${out}/${name}" -max_total_time="${seconds}" -print_final_stats=1 \
-    -max_len="${max_len}" "${corpus}" >"${log}" 2>&1 || { tail -40 "${log}"; exit 1; }
+    -max_len="${max_len}" -artifact_prefix="${out}/${name}-" "${corpus}" >"${log}" 2>&1 || { tail -40 "${log}"; exit 1; }
   end=$(date +%s)
 
   echo "${name}:"
@@ -35,5 +35,6 @@ fuzz_target() {
 
 fuzz_target report_decoder_fuzz decoder 128 \
   "${root}/fuzz/report_decoder_fuzz.cpp" "${root}/src/device/report_decoder.cpp"
-fuzz_target language_file_fuzz language 4096 \
-  "${root}/fuzz/language_file_fuzz.cpp" "${root}/src/ui/language_file.cpp" "${root}/src/config/function_labels.cpp"
+fuzz_target language_file_fuzz language 4096 -I"${root}/tests/support" \
+  "${root}/fuzz/language_file_fuzz.cpp" "${root}/src/config/language_file.cpp" "${root}/src/config/function_labels.cpp" \
+  "${root}/tests/support/profile_text.cpp"

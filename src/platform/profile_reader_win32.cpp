@@ -5,8 +5,8 @@
 namespace corvan {
 namespace {
 
-// Values are read into this many characters, so at most 999 are taken.
-constexpr DWORD kValueBuffer = 1000;
+// Room for the longest value the language file's reader may give, and the terminating NUL.
+constexpr DWORD kValueBuffer = kProfileValueLength + 1;
 
 }  // namespace
 

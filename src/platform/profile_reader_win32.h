@@ -6,8 +6,8 @@
 
 namespace corvan {
 
-// The language file through the platform's profile reader, which decodes it (ANSI or UTF-16
-// with a byte-order mark) and caches it.
+// The language file through the platform's profile reader, which decodes it (UTF-16 after a
+// byte-order mark, UTF-8 after one under Wine, or else the system's ANSI code page) and caches it.
 class Win32ProfileReader final : public ProfileReader {
  public:
   explicit Win32ProfileReader(std::wstring path) : path_(std::move(path)) {}

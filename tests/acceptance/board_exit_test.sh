@@ -3,7 +3,7 @@
 # (whose handler may be the last thing the process does) with each mode, the tray's Exit and
 # /close. (Wine frees the pointer of a process that has ended, so only the session's end can show
 # a board left on; it also frees it when the board's window goes, so the board's own destroy step
-# is checked in board_dlg_test.)
+# is checked in board_dlg_win32_test.)
 source "$(dirname "$0")/lib.sh"
 confined() { probe cursor-confined; }
 free() { ! probe cursor-confined; }

@@ -2,21 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
+#include "language_file_cases.h"
+#include "profile_text.h"
 
 namespace corvan {
 namespace {
 
-std::string Utf16(const std::u16string& text, bool bigEndian = false) {
-  std::string bytes = bigEndian ? std::string("\xFE\xFF", 2) : std::string("\xFF\xFE", 2);
-  for (char16_t unit : text) {
-    const char low = static_cast<char>(unit & 0xFF);
-    const char high = static_cast<char>(unit >> 8);
-    bytes += bigEndian ? std::string{high, low} : std::string{low, high};
-  }
-  return bytes;
-}
+using testing::ExpectBrokenBytesGiveTheDefaults;
+using testing::ExpectCaptionHintsAndOrderWords;
+using testing::ExpectEachFileChangesWhatItNamesAndNothingElse;
+using testing::ExpectThePresenterTipsFollowTheEditorsHints;
+using testing::ProfileText;
 
 LocalisedTexts Loaded(std::string_view file) {
   ProfileText reader(file);
@@ -25,77 +21,13 @@ LocalisedTexts Loaded(std::string_view file) {
   return texts;
 }
 
-TEST(LanguageFile, EachFileChangesWhatItNamesAndNothingElse) {
-  const LocalisedTexts english;
-  struct Row { const char* name; std::string file; int label; std::wstring expected; int alsoChanged = -1; };
-  const Row rows[] = {
-      {"no file",                         "",                                             13, L"Copy"},
-      {"renames Copy",                    "[FUNCTION]\nstr13=Kopieren\n",                 13, L"Kopieren"},
-      {"keys and sections in any case",   "[function]\nSTR13=Kopieren\n",                 13, L"Kopieren"},
-      {"blanks and one pair of quotes",   "[FUNCTION]\r\n  str13 =  \"  Kopie \"  \r\n",  13, L"  Kopie "},
-      {"an empty value empties it",       "[FUNCTION]\nstr13=\n",                         13, L""},
-      {"the marker itself changes nothing", "[FUNCTION]\nstr13=@_NOSTR_\n",               13, L"Copy"},
-      {"the marker in lower case replaces", "[FUNCTION]\nstr13=@_nostr_\n",               13, L"@_nostr_"},
-      {"str31 is ignored",                "[FUNCTION]\nstr31=Scheinwerfer\nstr32=X\n",    32, L"Spotlight"},
-      {"str30 is read",                   "[FUNCTION]\nstr30=Schnipsel\n",                30, L"Schnipsel"},
-      {"another section's key",           "[TIP]\nstr13=Kopieren\n",                      13, L"Copy"},
-      {"the first of a repeated key",     "[FUNCTION]\nstr13=A\nstr13=B\n",               13, L"A"},
-      {"the first of a repeated section", "[FUNCTION]\nstr13=A\n[FUNCTION]\nstr12=B\n",   12, L"Cut", 13},
-      {"a line without '='",              "[FUNCTION]\nstr13\nstr12=Schnitt\n",           12, L"Schnitt"},
-      {"a header without ']'",            "[FUNCTION\nstr13=Kopieren\n",                  13, L"Copy"},
-      {"UTF-16 little-endian",            Utf16(u"[FUNCTION]\r\nstr13=\u8907\u88FD\r\n"), 13, L"\u8907\u88FD"},
-      {"UTF-16 big-endian",               Utf16(u"[FUNCTION]\nstr13=\u05D4\u05E2\u05EA\u05E7\n", true), 13,
-       L"\u05D4\u05E2\u05EA\u05E7"},
-      {"ANSI (Windows-1252)",             "[FUNCTION]\nstr13=Copi\xE9 \x80\n",            13, L"Copi\u00E9 \u20AC"},
-      {"a value of 2000 characters",      "[FUNCTION]\nstr13=" + std::string(2000, 'x') + "\n", 13, std::wstring(999, L'x')},
-  };
-  for (const Row& row : rows) {
-    const LocalisedTexts texts = Loaded(row.file);
-    EXPECT_EQ(texts.functionLabels[static_cast<size_t>(row.label)], row.expected) << row.name;
-    for (size_t i = 0; i < texts.functionLabels.size(); ++i) {
-      if (static_cast<int>(i) == row.label || static_cast<int>(i) == row.alsoChanged) continue;
-      EXPECT_EQ(texts.functionLabels[i], english.functionLabels[i]) << row.name << ", label " << i;
-    }
-    EXPECT_EQ(texts.defaultCaption, L"Default") << row.name;
-  }
-}
+TEST(LanguageFile, EachFileChangesWhatItNamesAndNothingElse) { ExpectEachFileChangesWhatItNamesAndNothingElse(Loaded); }
 
-TEST(LanguageFile, CaptionHintsAndOrderWords) {
-  const LocalisedTexts texts = Loaded(
-      "[BUTTON]\nstr0=Standard\n[TIP]\nstr1=Klicken\nstr6=Zur\xFC" "ck\n[MSG]\nstr0=Reihenfolge:\nstr1=Links\n");
-  EXPECT_EQ(texts.defaultCaption, L"Standard");
-  EXPECT_EQ(texts.editorHints[1].text, L"Klicken");
-  EXPECT_EQ(texts.editorHints[6].text, L"Zur\u00FCck");
-  EXPECT_EQ(texts.editorHints[6].anchor, (Point{550, 115})) << "the anchor stays";
-  EXPECT_EQ(texts.editorHints[5].text, L"Close");
-  EXPECT_EQ(texts.orderWords[0], L"Reihenfolge:");
-  // The left word is in every triple, once.
-  for (const OrderTriple& triple : texts.orderLabels) {
-    EXPECT_EQ(std::count(triple.begin(), triple.end(), L"Links"), 1);
-    EXPECT_EQ(std::count(triple.begin(), triple.end(), L"Left"), 0);
-  }
-  EXPECT_EQ(texts.orderLabels, BuildOrderLabels(L"Links", L"Right", L"Middle"));
-}
+TEST(LanguageFile, CaptionHintsAndOrderWords) { ExpectCaptionHintsAndOrderWords(Loaded); }
 
-TEST(LanguageFile, ThePresenterTipsFollowTheEditorsHints) {
-  const LocalisedTexts english = Loaded("[TIP]\nstr1=Klicken\n");
-  EXPECT_EQ(english.leaveBoardHint, L"Esc to leave");
-  EXPECT_EQ(english.copiedToClipboard, L"Copied to Clipboard");
-  const LocalisedTexts german = Loaded("[TIP]\nstr7=Esc beendet\nstr8=In die Zwischenablage kopiert\n");
-  EXPECT_EQ(german.leaveBoardHint, L"Esc beendet");
-  EXPECT_EQ(german.copiedToClipboard, L"In die Zwischenablage kopiert");
-  EXPECT_EQ(german.editorHints[6].text, L"Default");
-}
+TEST(LanguageFile, ThePresenterTipsFollowTheEditorsHints) { ExpectThePresenterTipsFollowTheEditorsHints(Loaded); }
 
-TEST(LanguageFile, BrokenBytesGiveTheDefaults) {
-  for (const std::string& file : {std::string("\xFF\xFE", 2), std::string("\xFF\xFE[", 3), std::string("\xFE\xFF\xD8\x00", 4),
-                                  Utf16(u"[FUNCTION]\nstr13=\xD800\n"), std::string(1, '\0'), std::string("[]\n=\n[x]=y")}) {
-    const LocalisedTexts texts = Loaded(file);
-    EXPECT_EQ(texts.defaultCaption, L"Default");
-  }
-  EXPECT_EQ(Loaded(Utf16(u"[FUNCTION]\nstr13=\xD800\n")).functionLabels[13], std::wstring(1, static_cast<wchar_t>(0xD800)))
-      << "a lone surrogate is kept as it is";
-}
+TEST(LanguageFile, BrokenBytesGiveTheDefaults) { ExpectBrokenBytesGiveTheDefaults(Loaded); }
 
 }  // namespace
 }  // namespace corvan
