@@ -11,6 +11,7 @@
 #include "overview/overview_paint.h"
 #include "overview/selection_keys.h"
 #include "overview/window_filter.h"
+#include "platform/raw_input_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
 
 namespace corvan {
@@ -18,7 +19,6 @@ namespace {
 
 constexpr DWORD kAnimationStepMs = 5;
 constexpr DWORD kThreadEndWaitMs = 2000;
-constexpr UINT kRawInputSizeLimit = 1000;
 constexpr int32_t kFrameReach = 8;
 // Posted by the overview thread once the overview has closed: keys are no longer its business.
 
@@ -218,15 +218,10 @@ std::optional<LRESULT> EXPOSE_DLG::WindowProc(UINT message, WPARAM wParam, LPARA
 }
 
 void EXPOSE_DLG::OnKeyboardInput(HRAWINPUT handle) {
-  UINT size = 0;
-  if (GetRawInputData(handle, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) != 0) return;
-  if (size == 0 || size >= kRawInputSizeLimit) return;
-  alignas(8) BYTE buffer[kRawInputSizeLimit];
-  if (GetRawInputData(handle, RID_INPUT, buffer, &size, sizeof(RAWINPUTHEADER)) != size) return;
-  const auto* input = reinterpret_cast<const RAWINPUT*>(buffer);
-  if (input->header.dwType != RIM_TYPEKEYBOARD || mode_ != 1) return;
-  const RAWKEYBOARD& key = input->data.keyboard;
-  if (key.Message != WM_KEYDOWN && key.Message != WM_SYSKEYDOWN) return;
+  alignas(8) RawInputBuffer buffer;
+  const std::optional<RawKeyView> key = ReadRawKey(handle, buffer);
+  if (!key || mode_ != 1) return;
+  if (key->message != WM_KEYDOWN && key->message != WM_SYSKEYDOWN) return;
 
   int32_t selectedNow = -1;
   int32_t count = 0;
@@ -237,7 +232,7 @@ void EXPOSE_DLG::OnKeyboardInput(HRAWINPUT handle) {
     count = static_cast<int32_t>(windows_.size());
     columns = grid_.columns;
   }
-  const OverviewKeyOutcome outcome = OverviewKey(key.VKey, selectedNow, count, columns);
+  const OverviewKeyOutcome outcome = OverviewKey(key->virtualKey, selectedNow, count, columns);
   switch (outcome.kind) {
     case OverviewKeyOutcome::Kind::MoveSelection:
       MoveSelectionTo(outcome.index);
