@@ -10,8 +10,10 @@
 #include "core/program_messages.h"
 #include "overview/overview_paint.h"
 #include "overview/selection_keys.h"
+#include "overview/snapshot_rules.h"
 #include "overview/window_filter.h"
 #include "platform/raw_input_win32.h"
+#include "platform/windows_version_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
 
 namespace corvan {
@@ -67,10 +69,11 @@ EXPOSE_DLG::~EXPOSE_DLG() {
 
 BOOL EXPOSE_DLG::OnInitDialog() {
   decision_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  printFlags_ = SystemSnapshotPrintFlags();
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  if (GetVersionExW(&version)) osMajorVersion_ = version.dwMajorVersion;
+  if (const std::optional<WindowsVersion> version = TrueWindowsVersion()) {
+    printFlags_ = SnapshotPrintFlags(version->major, version->minor);
+    // The desktop window renders itself into a picture from version 6 on; before, the screen is copied.
+    desktopRendersItself_ = version->major > 5;
+  }
   if (!dwm_) dwm_ = LoadSystemThumbnails();
 
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};

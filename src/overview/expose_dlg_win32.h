@@ -111,8 +111,9 @@ class EXPOSE_DLG : public Dialog {
   std::function<void()> onDesktopCaptured_;  // window's thread only
   std::array<std::unique_ptr<PanelDlg>, 20> panels_;
   SnapshotCache snapshots_;
+  // From the system's true version.
   uint32_t printFlags_ = 0;
-  DWORD osMajorVersion_ = 0;
+  bool desktopRendersItself_ = false;
 
   // Opening and decision.
   HANDLE runThread_ = nullptr;

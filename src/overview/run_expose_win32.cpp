@@ -129,8 +129,7 @@ void EXPOSE_DLG::RunExpose() {
   closeRequested_ = 0;
   ResetEvent(decision_);
 
-  // The desktop window renders itself into a picture from version 6 on; before, the screen is copied.
-  bool desktopRenders = desktopWindow && osMajorVersion_ > 5;
+  bool desktopRenders = desktopWindow && desktopRendersItself_;
   auto backdrop = DimmedDesktop(desktopWindow, desktopRenders, monitor, BackdropKind::Overview, random);
   {
     std::lock_guard lock(itemsMutex_);
