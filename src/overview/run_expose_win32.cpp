@@ -8,6 +8,8 @@
 #include "overview/snapshot_rules.h"
 #include "overview/window_facts_win32.h"
 #include "overview/window_render_win32.h"
+#include "platform/foreground_win32.h"
+#include "platform/monitor_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
 
 namespace corvan {
@@ -17,25 +19,7 @@ constexpr DWORD kShowSettleMs = 4;
 constexpr int kTitleChars = 200;
 constexpr UINT kIconQueryMs = 100;
 
-// Runs `action` with this thread's input attached to the thread of `window`, and that window's
-// process allowed to take the foreground: the system lets only the foreground's owner move it.
-template <typename Action>
-void WithInputOf(HWND window, Action action) {
-  DWORD process = 0;
-  const DWORD thread = window ? GetWindowThreadProcessId(window, &process) : 0;
-  const DWORD self = GetCurrentThreadId();
-  const bool attached = thread && thread != self && AttachThreadInput(self, thread, TRUE);
-  if (process) AllowSetForegroundWindow(process);
-  action();
-  if (attached) AttachThreadInput(self, thread, FALSE);
-}
-
-RECT MonitorRect(HMONITOR monitor) {
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(monitor, &info);
-  return info.rcMonitor;
-}
+RECT MonitorRect(HMONITOR monitor) { return AreaOf(monitor).value_or(MonitorArea{}).whole; }
 
 // The desktop's picture for a monitor: the desktop window rendered, or where it is not rendered in
 // time, the screen copied; opaque, then darkened. A desktop that did not render is not asked again
@@ -105,10 +89,9 @@ void EXPOSE_DLG::RunExpose() {
   composition_ = dwm_ && dwm_->CompositionOn();
   previousForeground_ = GetForegroundWindow();
 
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  const HMONITOR cursorMonitor = MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST);
-  const RECT monitor = MonitorRect(cursorMonitor);
+  const MonitorArea underPointer = MonitorUnderPointer().value_or(MonitorArea{});
+  const HMONITOR cursorMonitor = underPointer.monitor;
+  const RECT monitor = underPointer.whole;
   const HWND desktopWindow = FindWindowW(L"Progman", nullptr);
   otherMonitors_ = CollectOtherMonitors(cursorMonitor);
 

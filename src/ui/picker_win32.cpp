@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "platform/foreground_win32.h"
+#include "platform/monitor_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
 #include "ui/picker_keys.h"
 #include "ui/picker_paint.h"
@@ -15,14 +17,8 @@ constexpr DWORD kAnimationEndWaitMs = 2000;
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-MONITORINFO MonitorUnderPointer() {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &info);
-  return info;
-}
+// Nothing known of the monitor places the list as on an empty one.
+MonitorArea AreaUnderPointer() { return MonitorUnderPointer().value_or(MonitorArea{}); }
 
 }  // namespace
 
@@ -67,7 +63,7 @@ void QxItemList::ShowAt(Point screen, PickerMode mode) {
   if (wanted != exStyle) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, wanted);
   StartAnimation();
 
-  const PickerPlacement place = PlacePicker(screen, visible_, ToRect(MonitorUnderPointer().rcWork));
+  const PickerPlacement place = PlacePicker(screen, visible_, ToRect(AreaUnderPointer().work));
   SetWindowPos(hwnd(), HWND_TOPMOST, place.x, place.y, place.width, place.height, SWP_NOACTIVATE);
   BringWindowToTop(hwnd());
   opacity_ = 255;
@@ -95,14 +91,7 @@ void QxItemList::ClosePicker() {
   if (!hwnd()) return;
   ShowWindow(hwnd(), SW_HIDE);
   // Lets the owner take the foreground back from the list.
-  if (HWND owner = GetWindow(hwnd(), GW_OWNER)) {
-    DWORD ownerProcess = 0;
-    const DWORD ownerThread = GetWindowThreadProcessId(owner, &ownerProcess);
-    const DWORD self = GetCurrentThreadId();
-    const bool attached = ownerThread != self && AttachThreadInput(self, ownerThread, TRUE);
-    AllowSetForegroundWindow(ownerProcess);
-    if (attached) AttachThreadInput(self, ownerThread, FALSE);
-  }
+  if (HWND owner = GetWindow(hwnd(), GW_OWNER)) AllowForegroundTo(owner);
 }
 
 bool QxItemList::OwnsWindow(HWND window) const {
@@ -170,7 +159,7 @@ void QxItemList::HoverRow(int32_t row) {
   RECT window{};
   GetWindowRect(hwnd(), &window);
   const SubListPlacement place = PlaceSubList(ToRect(window), groupShown_ != 0, side_,
-                                              ToRect(MonitorUnderPointer().rcMonitor), visible_, scroll_.firstRow(), row);
+                                              ToRect(AreaUnderPointer().whole), visible_, scroll_.firstRow(), row);
   subList_->side_ = place.side;
   subList_->Fill(full_, entry.code);
   subList_->currentIndex_ = currentIndex_;
