@@ -208,7 +208,7 @@ bool QxItemList::PreTranslateMessage(MSG* msg) {
         GetClientRect(hwnd(), &rect);
         if (scroll_.OnWheel(GET_WHEEL_DELTA_WPARAM(msg->wParam), visible_, rect.bottom)) {
           InvalidateRect(hwnd(), nullptr, FALSE);
-          if (animationWake_) SetEvent(animationWake_);
+          animation_.Wake();
         }
         break;
       }
@@ -262,41 +262,21 @@ void QxItemList::OnDestroy() {
 }
 
 void QxItemList::StartAnimation() {
-  if (animationThread_) return;
-  animationWake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-  if (!animationWake_) return;
-  animationStop_ = false;
-  animationThread_ = CreateThread(nullptr, 0, AnimationMain, this, 0, nullptr);
+  if (animation_.started()) return;
+  animation_.Start({.stepMs = kAnimationStepMs}, [this] { return StepScroll(); });
 }
 
-void QxItemList::StopAnimation() {
-  if (!animationThread_) return;
-  animationStop_ = true;
-  SetEvent(animationWake_);
-  if (WaitForSingleObject(animationThread_, kAnimationEndWaitMs) != WAIT_OBJECT_0) return;
-  CloseHandle(animationThread_);
-  CloseHandle(animationWake_);
-  animationThread_ = nullptr;
-  animationWake_ = nullptr;
-}
+void QxItemList::StopAnimation() { animation_.Stop(kAnimationEndWaitMs); }
 
-DWORD WINAPI QxItemList::AnimationMain(LPVOID param) {
-  auto* self = static_cast<QxItemList*>(param);
-  while (!self->animationStop_) {
-    if (self->scroll_.AtRest()) {
-      // Nothing to animate: no wake-up until the wheel moves the target.
-      WaitForSingleObject(self->animationWake_, INFINITE);
-      continue;
-    }
-    bool moved = false;
-    {
-      std::lock_guard lock(self->rowsMutex_);
-      moved = self->scroll_.Step(self->visible_);
-    }
-    if (moved) InvalidateRect(self->hwnd(), nullptr, FALSE);
-    Sleep(kAnimationStepMs);
+AnimationThread::Next QxItemList::StepScroll() {
+  if (scroll_.AtRest()) return AnimationThread::Next::Rest;
+  bool moved = false;
+  {
+    std::lock_guard lock(rowsMutex_);
+    moved = scroll_.Step(visible_);
   }
-  return 0;
+  if (moved) InvalidateRect(hwnd(), nullptr, FALSE);
+  return AnimationThread::Next::Step;
 }
 
 }  // namespace corvan
