@@ -64,7 +64,7 @@ EXPOSE_DLG::~EXPOSE_DLG() {
   // The window goes after this body: the opening's threads end first.
   OnDestroy();
   // A thread that did not end in time may still call into the thumbnail library: it stays loaded.
-  if (runThread_ || animationThread_) static_cast<void>(dwm_.release());
+  if (runThread_ || animationThread_.started()) static_cast<void>(dwm_.release());
 }
 
 BOOL EXPOSE_DLG::OnInitDialog() {
@@ -283,7 +283,7 @@ void EXPOSE_DLG::SelectItem(int32_t index) {
     animation_.Select(index);
     title = titles_[static_cast<size_t>(index)];
   }
-  if (animationWake_) SetEvent(animationWake_);
+  animationThread_.Wake();
   SetToolText(title);
 }
 
@@ -371,61 +371,31 @@ bool EXPOSE_DLG::OnPaint() {
 // ---- Animation ---------------------------------------------------------------------------------
 
 void EXPOSE_DLG::StartAnimation() {
-  if (animationThread_) return;
-  animationWake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-  if (!animationWake_) return;
-  animationStop_ = false;
-  animationThread_ = CreateThread(nullptr, 0, AnimationMain, this, 0, nullptr);
-  if (animationThread_) SetThreadPriority(animationThread_, THREAD_PRIORITY_ABOVE_NORMAL);
+  if (animationThread_.started()) return;
+  animationThread_.Start({.stepMs = kAnimationStepMs, .priority = THREAD_PRIORITY_ABOVE_NORMAL},
+                         [this] { return StepGrowth(); });
 }
 
-void EXPOSE_DLG::StopAnimation() {
-  if (!animationThread_) return;
-  animationStop_ = true;
-  SetEvent(animationWake_);
-  if (WaitForSingleObject(animationThread_, kThreadEndWaitMs) != WAIT_OBJECT_0) return;
-  CloseHandle(animationThread_);
-  CloseHandle(animationWake_);
-  animationThread_ = nullptr;
-  animationWake_ = nullptr;
-}
+void EXPOSE_DLG::StopAnimation() { animationThread_.Stop(kThreadEndWaitMs); }
 
-DWORD WINAPI EXPOSE_DLG::AnimationMain(LPVOID self) {
-  auto* overview = static_cast<EXPOSE_DLG*>(self);
-  ++overview->animationThreads_;
-  overview->Animate();
-  --overview->animationThreads_;
-  return 0;
-}
-
-void EXPOSE_DLG::Animate() {
-  while (!animationStop_) {
-    bool moving = false;
-    {
-      std::lock_guard lock(itemsMutex_);
-      moving = animation_.Moving();
-    }
-    if (!moving) {
-      // Nothing grows or shrinks: no wake-up until the selection changes or the overview closes.
-      WaitForSingleObject(animationWake_, INFINITE);
-      continue;
-    }
-    std::vector<RECT> cells;
-    std::vector<std::pair<HTHUMBNAIL, Rect>> thumbnails;
-    {
-      std::lock_guard lock(itemsMutex_);
-      for (int32_t index : animation_.Step()) {
-        const Rect cell = CellOf(grid_, index);
-        cells.push_back({cell.left - kFrameReach, cell.top - kFrameReach, cell.right + kFrameReach, cell.bottom + kFrameReach});
-        if (composition_ && static_cast<size_t>(index) < thumbnails_.size() && thumbnails_[static_cast<size_t>(index)]) {
-          thumbnails.emplace_back(thumbnails_[static_cast<size_t>(index)], animation_.shownRects()[static_cast<size_t>(index)]);
-        }
+AnimationThread::Next EXPOSE_DLG::StepGrowth() {
+  std::vector<RECT> cells;
+  std::vector<std::pair<HTHUMBNAIL, Rect>> thumbnails;
+  {
+    std::lock_guard lock(itemsMutex_);
+    // Nothing grows or shrinks: no wake-up until the selection changes or the overview closes.
+    if (!animation_.Moving()) return AnimationThread::Next::Rest;
+    for (int32_t index : animation_.Step()) {
+      const Rect cell = CellOf(grid_, index);
+      cells.push_back({cell.left - kFrameReach, cell.top - kFrameReach, cell.right + kFrameReach, cell.bottom + kFrameReach});
+      if (composition_ && static_cast<size_t>(index) < thumbnails_.size() && thumbnails_[static_cast<size_t>(index)]) {
+        thumbnails.emplace_back(thumbnails_[static_cast<size_t>(index)], animation_.shownRects()[static_cast<size_t>(index)]);
       }
     }
-    for (const auto& [thumbnail, rect] : thumbnails) dwm_->Place(thumbnail, rect);
-    for (const RECT& cell : cells) InvalidateRect(hwnd(), &cell, FALSE);
-    Sleep(kAnimationStepMs);
   }
+  for (const auto& [thumbnail, rect] : thumbnails) dwm_->Place(thumbnail, rect);
+  for (const RECT& cell : cells) InvalidateRect(hwnd(), &cell, FALSE);
+  return AnimationThread::Next::Step;
 }
 
 }  // namespace corvan

@@ -16,6 +16,7 @@
 #include "overview/panel_dlg_win32.h"
 #include "overview/snapshot_cache_win32.h"
 #include "overview/thumbnail_service_win32.h"
+#include "platform/animation_thread_win32.h"
 #include "platform/dialog_win32.h"
 #include "resource_ids.h"
 #include "ui/layered_win32.h"
@@ -54,7 +55,7 @@ class EXPOSE_DLG : public Dialog {
   std::vector<Rect> restingRects();
   bool holdsPictures();
   size_t snapshotCount() { return snapshots_.size(); }
-  int animationThreads() const { return animationThreads_.load(); }
+  int animationThreads() const { return animationThread_.running() ? 1 : 0; }
 
  protected:
   BOOL OnInitDialog() override;
@@ -98,8 +99,7 @@ class EXPOSE_DLG : public Dialog {
   // item moves, and otherwise waits for the next selection change.
   void StartAnimation();
   void StopAnimation();
-  static DWORD WINAPI AnimationMain(LPVOID self);
-  void Animate();
+  AnimationThread::Next StepGrowth();
 
   // Outlives every thread of an opening: a thread may call into it until it ends.
   std::unique_ptr<ThumbnailService> dwm_;
@@ -143,10 +143,7 @@ class EXPOSE_DLG : public Dialog {
   std::unique_ptr<LayeredSurface> backdrop_;
   std::unique_ptr<LayeredSurface> backBuffer_;
 
-  HANDLE animationThread_ = nullptr;
-  HANDLE animationWake_ = nullptr;  // auto reset: the selection changed
-  std::atomic<bool> animationStop_{false};
-  std::atomic<int> animationThreads_{0};
+  AnimationThread animationThread_;
 };
 
 }  // namespace corvan
