@@ -47,7 +47,7 @@ class EXPOSE_DLG : public Dialog {
 
   // For tests and the owner.
   bool running();
-  bool laidOut() const { return mode_.load() == 1; }
+  bool laidOut() const { return stage_ == Stage::LaidOut; }
   int32_t selected();
   int32_t chosen() const { return chosen_.load(); }
   std::vector<HWND> listedWindows();
@@ -69,6 +69,25 @@ class EXPOSE_DLG : public Dialog {
   void OnOK() override {}
 
  private:
+  // Where an opening stands: only a laid-out overview answers the pointer and the keys.
+  enum class Stage { Closed, LayingOut, LaidOut };
+
+  // One listed window, as the painter, the input and the animation share it.
+  struct Item {
+    HWND window = nullptr;
+    // Read once the items are laid out.
+    std::wstring title;
+    HICON icon = nullptr;  // the window's or its class's: never ours to destroy
+    Rect target;           // where it rests, in the client area
+    HTHUMBNAIL thumbnail = nullptr;  // with composition on, until the overview closes
+  };
+  // Where a layout puts an item, and how it grows.
+  struct Placement {
+    Rect target;
+    Growth step;
+    HTHUMBNAIL thumbnail = nullptr;
+  };
+
   // The overview thread.
   static DWORD WINAPI RunExposeMain(LPVOID self);
   void RunExpose();
@@ -79,8 +98,7 @@ class EXPOSE_DLG : public Dialog {
   void HidePanels(HWND desktopWindow);
   void LayoutWithThumbnails();
   void LayoutWithSnapshots();
-  void FinishLayout(const OverviewGrid& grid, std::vector<Rect> targets, std::vector<Growth> steps,
-                    std::vector<HTHUMBNAIL> thumbnails);
+  void FinishLayout(const OverviewGrid& grid, const std::vector<Placement>& placements);
   void WaitForDecision();
   void CloseItems();
   void ReleasePictures();
@@ -120,7 +138,7 @@ class EXPOSE_DLG : public Dialog {
   HANDLE decision_ = nullptr;  // manual reset: set when the user has picked or cancelled
   std::atomic<int32_t>* busy_ = nullptr;
   std::atomic<bool> composition_{false};
-  std::atomic<int> mode_{0};
+  std::atomic<Stage> stage_{Stage::Closed};
   std::atomic<bool> paintPending_{false};
   std::atomic<int> closeRequested_{0};
   std::atomic<int32_t> chosen_{-1};
@@ -133,12 +151,10 @@ class EXPOSE_DLG : public Dialog {
 
   // What the painter, the input and the animation share with the overview thread.
   std::mutex itemsMutex_;
-  std::vector<HWND> windows_;
-  std::vector<std::wstring> titles_;
-  std::vector<HICON> icons_;
-  std::vector<Rect> targets_;
-  std::vector<HTHUMBNAIL> thumbnails_;
+  std::vector<Item> items_;
   OverviewGrid grid_;
+  // Reset with the items at each opening and laid out with them, when the back buffer is made: while
+  // there is a back buffer, the animation has one entry per item.
   GrowShrinkAnimation animation_;
   std::unique_ptr<LayeredSurface> backdrop_;
   std::unique_ptr<LayeredSurface> backBuffer_;
