@@ -14,12 +14,17 @@ T Read(const uint8_t* data, size_t offset) {
   return value;
 }
 
+bool WholeMessage(const uint8_t* data, size_t queriedSize, size_t readSize) {
+  return data && queriedSize < kRawInputSizeLimit && readSize == queriedSize &&
+         readSize >= raw_input_layout::kHeaderSize;
+}
+
 }  // namespace
 
 RawInputView ParseRawInput(const uint8_t* data, size_t queriedSize, size_t readSize) {
   using namespace raw_input_layout;
   RawInputView view;
-  if (!data || queriedSize >= kRawInputSizeLimit || readSize != queriedSize || readSize < kHeaderSize) return view;
+  if (!WholeMessage(data, queriedSize, readSize)) return view;
   const auto type = Read<uint32_t>(data, kTypeOffset);
   if (type == kTypeHid) {
     if (readSize < kHidReportsOffset) return view;
@@ -41,6 +46,13 @@ RawInputView ParseRawInput(const uint8_t* data, size_t queriedSize, size_t readS
   }
   view.kind = RawInputView::Other;
   return view;
+}
+
+std::optional<RawKeyView> ParseRawKey(const uint8_t* data, size_t queriedSize, size_t readSize) {
+  using namespace raw_input_layout;
+  if (!WholeMessage(data, queriedSize, readSize) || readSize < kKeyboardSize) return std::nullopt;
+  if (Read<uint32_t>(data, kTypeOffset) != kTypeKeyboard) return std::nullopt;
+  return RawKeyView{Read<uint16_t>(data, kKeyboardVirtualKeyOffset), Read<uint32_t>(data, kKeyboardMessageOffset)};
 }
 
 }  // namespace corvan

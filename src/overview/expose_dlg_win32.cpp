@@ -10,7 +10,10 @@
 #include "core/program_messages.h"
 #include "overview/overview_paint.h"
 #include "overview/selection_keys.h"
+#include "overview/snapshot_rules.h"
 #include "overview/window_filter.h"
+#include "platform/raw_input_win32.h"
+#include "platform/windows_version_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
 
 namespace corvan {
@@ -18,9 +21,7 @@ namespace {
 
 constexpr DWORD kAnimationStepMs = 5;
 constexpr DWORD kThreadEndWaitMs = 2000;
-constexpr UINT kRawInputSizeLimit = 1000;
 constexpr int32_t kFrameReach = 8;
-// Posted by the overview thread once the overview has closed: keys are no longer its business.
 
 // Waits for a thread while answering the calls other threads make on this thread's windows, so a
 // thread that is in such a call can end.
@@ -39,8 +40,8 @@ bool WaitAnswering(HANDLE thread, DWORD boundMs) {
 // The window icons of the badges, drawn straight onto the back buffer between canvas steps.
 class BackBufferIcons final : public OverviewIcons {
  public:
-  BackBufferIcons(GdiplusCanvas& canvas, HDC dc, const std::vector<HICON>& icons)
-      : canvas_(canvas), dc_(dc), icons_(icons) {}
+  BackBufferIcons(GdiplusCanvas& canvas, HDC dc, std::vector<HICON> icons)
+      : canvas_(canvas), dc_(dc), icons_(std::move(icons)) {}
   bool HasIcon(int32_t index) override {
     return index >= 0 && static_cast<size_t>(index) < icons_.size() && icons_[static_cast<size_t>(index)];
   }
@@ -53,7 +54,7 @@ class BackBufferIcons final : public OverviewIcons {
  private:
   GdiplusCanvas& canvas_;
   HDC dc_;
-  const std::vector<HICON>& icons_;
+  std::vector<HICON> icons_;
 };
 
 }  // namespace
@@ -62,15 +63,16 @@ EXPOSE_DLG::~EXPOSE_DLG() {
   // The window goes after this body: the opening's threads end first.
   OnDestroy();
   // A thread that did not end in time may still call into the thumbnail library: it stays loaded.
-  if (runThread_ || animationThread_) static_cast<void>(dwm_.release());
+  if (runThread_ || animationThread_.started()) static_cast<void>(dwm_.release());
 }
 
 BOOL EXPOSE_DLG::OnInitDialog() {
   decision_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-  printFlags_ = SystemSnapshotPrintFlags();
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  if (GetVersionExW(&version)) osMajorVersion_ = version.dwMajorVersion;
+  if (const std::optional<WindowsVersion> version = TrueWindowsVersion()) {
+    printFlags_ = SnapshotPrintFlags(version->major, version->minor);
+    // The desktop window renders itself into a picture from version 6 on; before, the screen is copied.
+    desktopRendersItself_ = version->major > 5;
+  }
   if (!dwm_) dwm_ = LoadSystemThumbnails();
 
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
@@ -160,7 +162,9 @@ int32_t EXPOSE_DLG::selected() {
 
 std::vector<HWND> EXPOSE_DLG::listedWindows() {
   std::lock_guard lock(itemsMutex_);
-  return windows_;
+  std::vector<HWND> windows;
+  for (const Item& item : items_) windows.push_back(item.window);
+  return windows;
 }
 
 std::vector<Rect> EXPOSE_DLG::shownRects() {
@@ -170,7 +174,9 @@ std::vector<Rect> EXPOSE_DLG::shownRects() {
 
 std::vector<Rect> EXPOSE_DLG::restingRects() {
   std::lock_guard lock(itemsMutex_);
-  return targets_;
+  std::vector<Rect> targets;
+  for (const Item& item : items_) targets.push_back(item.target);
+  return targets;
 }
 
 bool EXPOSE_DLG::holdsPictures() {
@@ -184,7 +190,7 @@ bool EXPOSE_DLG::holdsPictures() {
 
 bool EXPOSE_DLG::PreTranslateMessage(MSG* msg) {
   if (toolTip_ && msg->hwnd == hwnd()) {
-    if (mode_ == 1 && hovered_ != -1) {
+    if (stage_ == Stage::LaidOut && hovered_ != -1) {
       SendMessageW(toolTip_, TTM_ACTIVATE, TRUE, 0);
       SendMessageW(toolTip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(msg));
     } else {
@@ -218,15 +224,10 @@ std::optional<LRESULT> EXPOSE_DLG::WindowProc(UINT message, WPARAM wParam, LPARA
 }
 
 void EXPOSE_DLG::OnKeyboardInput(HRAWINPUT handle) {
-  UINT size = 0;
-  if (GetRawInputData(handle, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) != 0) return;
-  if (size == 0 || size >= kRawInputSizeLimit) return;
-  alignas(8) BYTE buffer[kRawInputSizeLimit];
-  if (GetRawInputData(handle, RID_INPUT, buffer, &size, sizeof(RAWINPUTHEADER)) != size) return;
-  const auto* input = reinterpret_cast<const RAWINPUT*>(buffer);
-  if (input->header.dwType != RIM_TYPEKEYBOARD || mode_ != 1) return;
-  const RAWKEYBOARD& key = input->data.keyboard;
-  if (key.Message != WM_KEYDOWN && key.Message != WM_SYSKEYDOWN) return;
+  alignas(8) RawInputBuffer buffer;
+  const std::optional<RawKeyView> key = ReadRawKey(handle, buffer);
+  if (!key || stage_ != Stage::LaidOut) return;
+  if (key->message != WM_KEYDOWN && key->message != WM_SYSKEYDOWN) return;
 
   int32_t selectedNow = -1;
   int32_t count = 0;
@@ -234,10 +235,10 @@ void EXPOSE_DLG::OnKeyboardInput(HRAWINPUT handle) {
   {
     std::lock_guard lock(itemsMutex_);
     selectedNow = animation_.selected();
-    count = static_cast<int32_t>(windows_.size());
+    count = static_cast<int32_t>(items_.size());
     columns = grid_.columns;
   }
-  const OverviewKeyOutcome outcome = OverviewKey(key.VKey, selectedNow, count, columns);
+  const OverviewKeyOutcome outcome = OverviewKey(key->virtualKey, selectedNow, count, columns);
   switch (outcome.kind) {
     case OverviewKeyOutcome::Kind::MoveSelection:
       MoveSelectionTo(outcome.index);
@@ -266,13 +267,13 @@ void EXPOSE_DLG::OnRawMouse(uint16_t buttonFlags) {
 
 int32_t EXPOSE_DLG::HitTest(Point client) {
   std::lock_guard lock(itemsMutex_);
-  return HitTestItem(animation_.shownRects(), mode_ == 1, client);
+  return HitTestItem(animation_.shownRects(), stage_ == Stage::LaidOut, client);
 }
 
 void EXPOSE_DLG::OnMouseMove(Point client) {
   if (client == lastMouse_) return;
   lastMouse_ = client;
-  if (mode_ != 1) return;
+  if (stage_ != Stage::LaidOut) return;
   const int32_t hit = HitTest(client);
   if (hit != -1 && hit != selected()) SelectItem(hit);
 }
@@ -281,11 +282,11 @@ void EXPOSE_DLG::SelectItem(int32_t index) {
   std::wstring title;
   {
     std::lock_guard lock(itemsMutex_);
-    if (index < 0 || static_cast<size_t>(index) >= windows_.size() || index == animation_.selected()) return;
+    if (index < 0 || static_cast<size_t>(index) >= items_.size() || index == animation_.selected()) return;
     animation_.Select(index);
-    title = titles_[static_cast<size_t>(index)];
+    title = items_[static_cast<size_t>(index)].title;
   }
-  if (animationWake_) SetEvent(animationWake_);
+  animationThread_.Wake();
   SetToolText(title);
 }
 
@@ -293,8 +294,8 @@ void EXPOSE_DLG::MoveSelectionTo(int32_t index) {
   Rect target;
   {
     std::lock_guard lock(itemsMutex_);
-    if (index < 0 || static_cast<size_t>(index) >= targets_.size() || index == animation_.selected()) return;
-    target = targets_[static_cast<size_t>(index)];
+    if (index < 0 || static_cast<size_t>(index) >= items_.size() || index == animation_.selected()) return;
+    target = items_[static_cast<size_t>(index)].target;
   }
   const Point centre = ItemCentreOnScreen(target, monitorOrigin_);
   SetCursorPos(centre.x, centre.y);
@@ -336,17 +337,21 @@ bool EXPOSE_DLG::OnPaint() {
   }
   const bool composition = composition_;
   auto cacheLock = snapshots_.Lock();
-  std::vector<OverviewItemView> items;
-  for (size_t i = 0; i < windows_.size(); ++i) {
-    const SnapshotCache::Record* record = composition ? nullptr : snapshots_.Find(windows_[i]);
+  std::vector<OverviewItemView> views;
+  std::vector<Rect> targets;
+  std::vector<HICON> icons;
+  for (const Item& item : items_) {
+    const SnapshotCache::Record* record = composition ? nullptr : snapshots_.Find(item.window);
     // A window closed since the layout has nothing left to show.
-    const bool gone = !IsWindow(windows_[i]);
-    items.push_back({titles_[i], record && !gone ? record->picture.get() : nullptr});
+    const bool gone = !IsWindow(item.window);
+    views.push_back({item.title, record && !gone ? record->picture.get() : nullptr});
+    targets.push_back(item.target);
+    icons.push_back(item.icon);
   }
   if (paintPending_.exchange(false) && !composition) {
     // The resting pictures become part of the backdrop: later paints only copy it.
     GdiplusCanvas canvas(backdrop_->bits(), backdrop_->width(), backdrop_->height(), backdrop_->strideBytes());
-    PaintItemsAtRest(canvas, targets_, items);
+    PaintItemsAtRest(canvas, targets, views);
     canvas.Flush();
   }
   if (backBuffer_) {
@@ -356,10 +361,10 @@ bool EXPOSE_DLG::OnPaint() {
     for (size_t i = 0; i < animation_.size(); ++i) growth.push_back(animation_.growth(static_cast<int32_t>(i)));
     {
       GdiplusCanvas canvas(backBuffer_->bits(), backBuffer_->width(), backBuffer_->height(), backBuffer_->strideBytes());
-      BackBufferIcons icons(canvas, backBuffer_->dc(), icons_);
+      BackBufferIcons badgeIcons(canvas, backBuffer_->dc(), std::move(icons));
       OverlayState state{&animation_.shownRects(), &growth, animation_.selected(), composition,
                          GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
-      if (items.size() == animation_.size()) PaintOverlay(canvas, state, items, icons);
+      PaintOverlay(canvas, state, views, badgeIcons);
       canvas.Flush();
     }
     BitBlt(dc, update.left, update.top, width, height, backBuffer_->dc(), update.left, update.top, SRCCOPY);
@@ -373,61 +378,32 @@ bool EXPOSE_DLG::OnPaint() {
 // ---- Animation ---------------------------------------------------------------------------------
 
 void EXPOSE_DLG::StartAnimation() {
-  if (animationThread_) return;
-  animationWake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-  if (!animationWake_) return;
-  animationStop_ = false;
-  animationThread_ = CreateThread(nullptr, 0, AnimationMain, this, 0, nullptr);
-  if (animationThread_) SetThreadPriority(animationThread_, THREAD_PRIORITY_ABOVE_NORMAL);
+  if (animationThread_.started()) return;
+  animationThread_.Start({.stepMs = kAnimationStepMs, .priority = THREAD_PRIORITY_ABOVE_NORMAL},
+                         [this] { return StepGrowth(); });
 }
 
-void EXPOSE_DLG::StopAnimation() {
-  if (!animationThread_) return;
-  animationStop_ = true;
-  SetEvent(animationWake_);
-  if (WaitForSingleObject(animationThread_, kThreadEndWaitMs) != WAIT_OBJECT_0) return;
-  CloseHandle(animationThread_);
-  CloseHandle(animationWake_);
-  animationThread_ = nullptr;
-  animationWake_ = nullptr;
-}
+void EXPOSE_DLG::StopAnimation() { animationThread_.Stop(kThreadEndWaitMs); }
 
-DWORD WINAPI EXPOSE_DLG::AnimationMain(LPVOID self) {
-  auto* overview = static_cast<EXPOSE_DLG*>(self);
-  ++overview->animationThreads_;
-  overview->Animate();
-  --overview->animationThreads_;
-  return 0;
-}
-
-void EXPOSE_DLG::Animate() {
-  while (!animationStop_) {
-    bool moving = false;
-    {
-      std::lock_guard lock(itemsMutex_);
-      moving = animation_.Moving();
-    }
-    if (!moving) {
-      // Nothing grows or shrinks: no wake-up until the selection changes or the overview closes.
-      WaitForSingleObject(animationWake_, INFINITE);
-      continue;
-    }
-    std::vector<RECT> cells;
-    std::vector<std::pair<HTHUMBNAIL, Rect>> thumbnails;
-    {
-      std::lock_guard lock(itemsMutex_);
-      for (int32_t index : animation_.Step()) {
-        const Rect cell = CellOf(grid_, index);
-        cells.push_back({cell.left - kFrameReach, cell.top - kFrameReach, cell.right + kFrameReach, cell.bottom + kFrameReach});
-        if (composition_ && static_cast<size_t>(index) < thumbnails_.size() && thumbnails_[static_cast<size_t>(index)]) {
-          thumbnails.emplace_back(thumbnails_[static_cast<size_t>(index)], animation_.shownRects()[static_cast<size_t>(index)]);
-        }
+AnimationThread::Next EXPOSE_DLG::StepGrowth() {
+  std::vector<RECT> cells;
+  std::vector<std::pair<HTHUMBNAIL, Rect>> thumbnails;
+  {
+    std::lock_guard lock(itemsMutex_);
+    // Nothing grows or shrinks: no wake-up until the selection changes or the overview closes.
+    if (!animation_.Moving()) return AnimationThread::Next::Rest;
+    for (int32_t index : animation_.Step()) {
+      const Rect cell = CellOf(grid_, index);
+      cells.push_back({cell.left - kFrameReach, cell.top - kFrameReach, cell.right + kFrameReach, cell.bottom + kFrameReach});
+      const Item& item = items_[static_cast<size_t>(index)];
+      if (composition_ && item.thumbnail) {
+        thumbnails.emplace_back(item.thumbnail, animation_.shownRects()[static_cast<size_t>(index)]);
       }
     }
-    for (const auto& [thumbnail, rect] : thumbnails) dwm_->Place(thumbnail, rect);
-    for (const RECT& cell : cells) InvalidateRect(hwnd(), &cell, FALSE);
-    Sleep(kAnimationStepMs);
   }
+  for (const auto& [thumbnail, rect] : thumbnails) dwm_->Place(thumbnail, rect);
+  for (const RECT& cell : cells) InvalidateRect(hwnd(), &cell, FALSE);
+  return AnimationThread::Next::Step;
 }
 
 }  // namespace corvan

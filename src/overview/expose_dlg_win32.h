@@ -16,6 +16,7 @@
 #include "overview/panel_dlg_win32.h"
 #include "overview/snapshot_cache_win32.h"
 #include "overview/thumbnail_service_win32.h"
+#include "platform/animation_thread_win32.h"
 #include "platform/dialog_win32.h"
 #include "resource_ids.h"
 #include "ui/layered_win32.h"
@@ -46,7 +47,7 @@ class EXPOSE_DLG : public Dialog {
 
   // For tests and the owner.
   bool running();
-  bool laidOut() const { return mode_.load() == 1; }
+  bool laidOut() const { return stage_ == Stage::LaidOut; }
   int32_t selected();
   int32_t chosen() const { return chosen_.load(); }
   std::vector<HWND> listedWindows();
@@ -54,7 +55,7 @@ class EXPOSE_DLG : public Dialog {
   std::vector<Rect> restingRects();
   bool holdsPictures();
   size_t snapshotCount() { return snapshots_.size(); }
-  int animationThreads() const { return animationThreads_.load(); }
+  int animationThreads() const { return animationThread_.running() ? 1 : 0; }
 
  protected:
   BOOL OnInitDialog() override;
@@ -68,6 +69,25 @@ class EXPOSE_DLG : public Dialog {
   void OnOK() override {}
 
  private:
+  // Where an opening stands: only a laid-out overview answers the pointer and the keys.
+  enum class Stage { Closed, LayingOut, LaidOut };
+
+  // One listed window, as the painter, the input and the animation share it.
+  struct Item {
+    HWND window = nullptr;
+    // Read once the items are laid out.
+    std::wstring title;
+    HICON icon = nullptr;  // the window's or its class's: never ours to destroy
+    Rect target;           // where it rests, in the client area
+    HTHUMBNAIL thumbnail = nullptr;  // with composition on, until the overview closes
+  };
+  // Where a layout puts an item, and how it grows.
+  struct Placement {
+    Rect target;
+    Growth step;
+    HTHUMBNAIL thumbnail = nullptr;
+  };
+
   // The overview thread.
   static DWORD WINAPI RunExposeMain(LPVOID self);
   void RunExpose();
@@ -78,8 +98,7 @@ class EXPOSE_DLG : public Dialog {
   void HidePanels(HWND desktopWindow);
   void LayoutWithThumbnails();
   void LayoutWithSnapshots();
-  void FinishLayout(const OverviewGrid& grid, std::vector<Rect> targets, std::vector<Growth> steps,
-                    std::vector<HTHUMBNAIL> thumbnails);
+  void FinishLayout(const OverviewGrid& grid, const std::vector<Placement>& placements);
   void WaitForDecision();
   void CloseItems();
   void ReleasePictures();
@@ -98,8 +117,7 @@ class EXPOSE_DLG : public Dialog {
   // item moves, and otherwise waits for the next selection change.
   void StartAnimation();
   void StopAnimation();
-  static DWORD WINAPI AnimationMain(LPVOID self);
-  void Animate();
+  AnimationThread::Next StepGrowth();
 
   // Outlives every thread of an opening: a thread may call into it until it ends.
   std::unique_ptr<ThumbnailService> dwm_;
@@ -111,15 +129,16 @@ class EXPOSE_DLG : public Dialog {
   std::function<void()> onDesktopCaptured_;  // window's thread only
   std::array<std::unique_ptr<PanelDlg>, 20> panels_;
   SnapshotCache snapshots_;
+  // From the system's true version.
   uint32_t printFlags_ = 0;
-  DWORD osMajorVersion_ = 0;
+  bool desktopRendersItself_ = false;
 
   // Opening and decision.
   HANDLE runThread_ = nullptr;
   HANDLE decision_ = nullptr;  // manual reset: set when the user has picked or cancelled
   std::atomic<int32_t>* busy_ = nullptr;
   std::atomic<bool> composition_{false};
-  std::atomic<int> mode_{0};
+  std::atomic<Stage> stage_{Stage::Closed};
   std::atomic<bool> paintPending_{false};
   std::atomic<int> closeRequested_{0};
   std::atomic<int32_t> chosen_{-1};
@@ -132,20 +151,15 @@ class EXPOSE_DLG : public Dialog {
 
   // What the painter, the input and the animation share with the overview thread.
   std::mutex itemsMutex_;
-  std::vector<HWND> windows_;
-  std::vector<std::wstring> titles_;
-  std::vector<HICON> icons_;
-  std::vector<Rect> targets_;
-  std::vector<HTHUMBNAIL> thumbnails_;
+  std::vector<Item> items_;
   OverviewGrid grid_;
+  // Reset with the items at each opening and laid out with them, when the back buffer is made: while
+  // there is a back buffer, the animation has one entry per item.
   GrowShrinkAnimation animation_;
   std::unique_ptr<LayeredSurface> backdrop_;
   std::unique_ptr<LayeredSurface> backBuffer_;
 
-  HANDLE animationThread_ = nullptr;
-  HANDLE animationWake_ = nullptr;  // auto reset: the selection changed
-  std::atomic<bool> animationStop_{false};
-  std::atomic<int> animationThreads_{0};
+  AnimationThread animationThread_;
 };
 
 }  // namespace corvan

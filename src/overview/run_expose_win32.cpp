@@ -2,12 +2,15 @@
 // for the user's decision, closing and activating the chosen window.
 #include <ctime>
 #include <random>
+#include <utility>
 
 #include "overview/backdrop_gradients.h"
 #include "overview/expose_dlg_win32.h"
 #include "overview/snapshot_rules.h"
 #include "overview/window_facts_win32.h"
 #include "overview/window_render_win32.h"
+#include "platform/foreground_win32.h"
+#include "platform/monitor_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
 
 namespace corvan {
@@ -17,25 +20,7 @@ constexpr DWORD kShowSettleMs = 4;
 constexpr int kTitleChars = 200;
 constexpr UINT kIconQueryMs = 100;
 
-// Runs `action` with this thread's input attached to the thread of `window`, and that window's
-// process allowed to take the foreground: the system lets only the foreground's owner move it.
-template <typename Action>
-void WithInputOf(HWND window, Action action) {
-  DWORD process = 0;
-  const DWORD thread = window ? GetWindowThreadProcessId(window, &process) : 0;
-  const DWORD self = GetCurrentThreadId();
-  const bool attached = thread && thread != self && AttachThreadInput(self, thread, TRUE);
-  if (process) AllowSetForegroundWindow(process);
-  action();
-  if (attached) AttachThreadInput(self, thread, FALSE);
-}
-
-RECT MonitorRect(HMONITOR monitor) {
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(monitor, &info);
-  return info.rcMonitor;
-}
+RECT MonitorRect(HMONITOR monitor) { return AreaOf(monitor).value_or(MonitorArea{}).whole; }
 
 // The desktop's picture for a monitor: the desktop window rendered, or where it is not rendered in
 // time, the screen copied; opaque, then darkened. A desktop that did not render is not asked again
@@ -105,32 +90,28 @@ void EXPOSE_DLG::RunExpose() {
   composition_ = dwm_ && dwm_->CompositionOn();
   previousForeground_ = GetForegroundWindow();
 
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  const HMONITOR cursorMonitor = MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST);
-  const RECT monitor = MonitorRect(cursorMonitor);
+  const MonitorArea underPointer = MonitorUnderPointer().value_or(MonitorArea{});
+  const HMONITOR cursorMonitor = underPointer.monitor;
+  const RECT monitor = underPointer.whole;
   const HWND desktopWindow = FindWindowW(L"Progman", nullptr);
   otherMonitors_ = CollectOtherMonitors(cursorMonitor);
 
   chosen_ = -1;
   hovered_ = -1;
-  mode_ = 0;
-  std::vector<HWND> windows = CollectWindows(hwnd());
+  stage_ = Stage::LayingOut;
+  std::vector<Item> items;
+  for (HWND window : CollectWindows(hwnd())) items.emplace_back().window = window;
   {
     std::lock_guard lock(itemsMutex_);
-    windows_ = std::move(windows);
-    titles_.assign(windows_.size(), std::wstring());
-    icons_.assign(windows_.size(), nullptr);
-    targets_.clear();
-    thumbnails_.clear();
+    items_ = std::move(items);
     animation_.Reset({}, 0);
+    backBuffer_.reset();
   }
   monitorOrigin_ = {monitor.left, monitor.top};
   closeRequested_ = 0;
   ResetEvent(decision_);
 
-  // The desktop window renders itself into a picture from version 6 on; before, the screen is copied.
-  bool desktopRenders = desktopWindow && osMajorVersion_ > 5;
+  bool desktopRenders = desktopWindow && desktopRendersItself_;
   auto backdrop = DimmedDesktop(desktopWindow, desktopRenders, monitor, BackdropKind::Overview, random);
   {
     std::lock_guard lock(itemsMutex_);
@@ -156,7 +137,7 @@ void EXPOSE_DLG::RunExpose() {
     LayoutWithSnapshots();
   }
   WaitForDecision();
-  mode_ = 0;
+  stage_ = Stage::Closed;
   StopAnimation();
   CloseItems();
   PostMessageW(hwnd(), kOverviewClosedMessage, opening, 0);
@@ -170,7 +151,7 @@ void EXPOSE_DLG::RunExpose() {
   {
     std::lock_guard lock(itemsMutex_);
     const int32_t chosen = chosen_;
-    if (chosen >= 0 && static_cast<size_t>(chosen) < windows_.size()) target = windows_[static_cast<size_t>(chosen)];
+    if (chosen >= 0 && static_cast<size_t>(chosen) < items_.size()) target = items_[static_cast<size_t>(chosen)].window;
   }
   // A window closed meanwhile is simply not activated; one that does not answer is only made the
   // foreground, which asks nothing of it.
@@ -229,22 +210,22 @@ void EXPOSE_DLG::LayoutWithThumbnails() {
   const int32_t count = static_cast<int32_t>(windows.size());
   const OverviewGrid grid = ComputeGrid(window.right - window.left, window.bottom - window.top, count);
   const int32_t step = GrowStepSize(count, true);
-  std::vector<Rect> targets(windows.size());
-  std::vector<Growth> steps(windows.size(), Growth{static_cast<double>(step), static_cast<double>(step)});
-  std::vector<HTHUMBNAIL> thumbnails(windows.size(), nullptr);
+  std::vector<Placement> placements;
   for (size_t i = 0; i < windows.size(); ++i) {
     // An item without a thumbnail keeps a place of the largest size: nothing is seen there, but
     // the pointer and the keys still reach its window.
-    targets[i] = PlaceItem(grid, static_cast<int32_t>(i), {grid.maxItemWidth, grid.maxItemHeight});
+    Placement& placement = placements.emplace_back(
+        PlaceItem(grid, static_cast<int32_t>(i), {grid.maxItemWidth, grid.maxItemHeight}),
+        Growth{static_cast<double>(step), static_cast<double>(step)});
     HTHUMBNAIL thumbnail = nullptr;
     if (!dwm_->Register(hwnd(), windows[i], &thumbnail)) continue;
-    thumbnails[i] = thumbnail;
+    placement.thumbnail = thumbnail;
     const SIZE source = dwm_->SourceSize(thumbnail);
-    targets[i] = PlaceItem(grid, static_cast<int32_t>(i), FitItem(grid, source.cx, source.cy));
-    steps[i] = ProportionalStep(step, source.cx, source.cy);
-    dwm_->Place(thumbnail, targets[i]);
+    placement.target = PlaceItem(grid, static_cast<int32_t>(i), FitItem(grid, source.cx, source.cy));
+    placement.step = ProportionalStep(step, source.cx, source.cy);
+    dwm_->Place(thumbnail, placement.target);
   }
-  FinishLayout(grid, std::move(targets), std::move(steps), std::move(thumbnails));
+  FinishLayout(grid, placements);
 }
 
 void EXPOSE_DLG::LayoutWithSnapshots() {
@@ -255,8 +236,7 @@ void EXPOSE_DLG::LayoutWithSnapshots() {
   const OverviewGrid grid = ComputeGrid(window.right - window.left, window.bottom - window.top, count);
   snapshots_.Refresh(windows, printFlags_, ending_);
   const int32_t step = GrowStepSize(count, false);
-  std::vector<Rect> targets;
-  std::vector<Growth> steps;
+  std::vector<Placement> placements;
   for (size_t i = 0; i < windows.size(); ++i) {
     RECT rect{};
     GetWindowRect(windows[i], &rect);
@@ -273,15 +253,13 @@ void EXPOSE_DLG::LayoutWithSnapshots() {
       }
     }
     const SnapshotSize source = LayoutSourceSize(facts, hasPicture);
-    targets.push_back(PlaceItem(grid, static_cast<int32_t>(i), FitSnapshotItem(grid, source.width, source.height)));
-    steps.push_back(ProportionalStep(step, targets.back().right - targets.back().left,
-                                     targets.back().bottom - targets.back().top));
+    const Rect target = PlaceItem(grid, static_cast<int32_t>(i), FitSnapshotItem(grid, source.width, source.height));
+    placements.push_back({target, ProportionalStep(step, target.right - target.left, target.bottom - target.top)});
   }
-  FinishLayout(grid, std::move(targets), std::move(steps), {});
+  FinishLayout(grid, placements);
 }
 
-void EXPOSE_DLG::FinishLayout(const OverviewGrid& grid, std::vector<Rect> targets, std::vector<Growth> steps,
-                              std::vector<HTHUMBNAIL> thumbnails) {
+void EXPOSE_DLG::FinishLayout(const OverviewGrid& grid, const std::vector<Placement>& placements) {
   const std::vector<HWND> windows = listedWindows();
   std::vector<std::wstring> titles;
   std::vector<HICON> icons;
@@ -296,20 +274,22 @@ void EXPOSE_DLG::FinishLayout(const OverviewGrid& grid, std::vector<Rect> target
   {
     std::lock_guard lock(itemsMutex_);
     grid_ = grid;
-    std::vector<GrowShrinkAnimation::Item> items;
-    for (size_t i = 0; i < targets.size(); ++i) {
-      items.push_back({targets[i], CellOf(grid, static_cast<int32_t>(i)), steps[i]});
+    // Only this thread changes the list: the placements are one per item.
+    std::vector<GrowShrinkAnimation::Item> growth;
+    for (size_t i = 0; i < items_.size(); ++i) {
+      Item& item = items_[i];
+      item.title = std::move(titles[i]);
+      item.icon = icons[i];
+      item.target = placements[i].target;
+      item.thumbnail = placements[i].thumbnail;
+      growth.push_back({item.target, CellOf(grid, static_cast<int32_t>(i)), placements[i].step});
     }
-    animation_.Reset(std::move(items), GrowMargin(static_cast<int32_t>(targets.size())));
-    targets_ = std::move(targets);
-    thumbnails_ = std::move(thumbnails);
-    titles_ = std::move(titles);
-    icons_ = std::move(icons);
+    animation_.Reset(std::move(growth), GrowMargin(static_cast<int32_t>(items_.size())));
     backBuffer_ = std::move(backBuffer);
   }
   StartAnimation();
   paintPending_ = true;
-  mode_ = 1;
+  stage_ = Stage::LaidOut;
   InvalidateRect(hwnd(), nullptr, FALSE);
   if (windows.size() == 1) SelectItem(0);
   if (windows.size() >= 2) SelectItem(1);
@@ -326,7 +306,7 @@ void EXPOSE_DLG::CloseItems() {
   std::vector<HTHUMBNAIL> thumbnails;
   {
     std::lock_guard lock(itemsMutex_);
-    thumbnails.swap(thumbnails_);
+    for (Item& item : items_) thumbnails.push_back(std::exchange(item.thumbnail, nullptr));
   }
   for (HTHUMBNAIL thumbnail : thumbnails) {
     if (thumbnail) dwm_->Unregister(thumbnail);

@@ -54,19 +54,6 @@ const SnapshotCache::Record* SnapshotCache::Find(HWND window) const {
   return found == records_.end() ? nullptr : &found->second;
 }
 
-uint32_t SystemSnapshotPrintFlags() {
-  // The version query answers 6.2 on later systems to programs without a compatibility list; the
-  // kernel's own query tells the truth.
-  using RtlGetVersionCall = LONG(WINAPI*)(OSVERSIONINFOW*);
-  OSVERSIONINFOW version{};
-  version.dwOSVersionInfoSize = sizeof(version);
-  HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-  auto query = ntdll ? reinterpret_cast<RtlGetVersionCall>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
-                     : nullptr;
-  if (!query || query(&version) != 0) return 0;
-  return SnapshotPrintFlags(version.dwMajorVersion, version.dwMinorVersion);
-}
-
 std::unique_ptr<ArgbImage> CaptureWindow(HWND window, SnapshotSize size, uint32_t printFlags) {
   // A window that does not answer or stalls in its paint gets no snapshot: its item shows the
   // gradient rather than holding the opening up.

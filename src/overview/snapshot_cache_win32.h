@@ -44,9 +44,6 @@ class SnapshotCache {
   std::map<HWND, Record> records_;
 };
 
-// The rendering flags this system supports for snapshots, from its true version.
-uint32_t SystemSnapshotPrintFlags();
-
 // A picture of the window scaled to its stored size, or nothing when it cannot be rendered in time.
 std::unique_ptr<ArgbImage> CaptureWindow(HWND window, SnapshotSize size, uint32_t printFlags);
 

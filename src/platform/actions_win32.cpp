@@ -3,6 +3,10 @@
 #include <shellapi.h>
 #include <shldisp.h>
 
+#include <optional>
+
+#include "platform/monitor_win32.h"
+
 namespace corvan {
 
 HINSTANCE Win32ShellCalls::Execute(HWND window, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
@@ -61,11 +65,9 @@ Point Win32Actions::CursorPosition() {
 }
 
 Rect Win32Actions::WorkAreaAt(Point point) {
-  MONITORINFO info{};
-  info.cbSize = sizeof info;
-  const HMONITOR monitor = MonitorFromPoint(POINT{point.x, point.y}, MONITOR_DEFAULTTONEAREST);
-  if (!GetMonitorInfoW(monitor, &info)) return {};
-  return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+  const std::optional<MonitorArea> area = MonitorAt(POINT{point.x, point.y});
+  if (!area) return {};
+  return {area->work.left, area->work.top, area->work.right, area->work.bottom};
 }
 
 }  // namespace corvan

@@ -21,6 +21,8 @@ class OwnedThread {
   // True when the thread has ended within the bound, or was never started.
   bool Join(DWORD boundMs);
   bool started() const { return handle_ != nullptr; }
+  // Started, not yet joined, and still running.
+  bool running() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
 
  private:
   HANDLE handle_ = nullptr;

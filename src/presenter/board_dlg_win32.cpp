@@ -3,10 +3,12 @@
 #include <cstring>
 
 #include <new>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/program_messages.h"
+#include "platform/monitor_win32.h"
 #include "ui/tip_win32.h"
 
 namespace corvan {
@@ -124,10 +126,9 @@ void BoardDlg::Toggle(int32_t mode) {
 bool BoardDlg::Prepare(int32_t mode) {
   POINT cursor{};
   GetCursorPos(&cursor);
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  if (!GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &info)) return false;
-  monitor_ = info.rcMonitor;
+  const std::optional<MonitorArea> area = MonitorAt(cursor);
+  if (!area) return false;
+  monitor_ = area->whole;
   const int w = monitor_.right - monitor_.left, h = monitor_.bottom - monitor_.top;
   // One pixel narrower than the monitor.
   const int boardWidth = w - 1;

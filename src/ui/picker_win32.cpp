@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include "platform/foreground_win32.h"
+#include "platform/monitor_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
 #include "ui/picker_keys.h"
 #include "ui/picker_paint.h"
@@ -15,14 +17,8 @@ constexpr DWORD kAnimationEndWaitMs = 2000;
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-MONITORINFO MonitorUnderPointer() {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &info);
-  return info;
-}
+// Nothing known of the monitor places the list as on an empty one.
+MonitorArea AreaUnderPointer() { return MonitorUnderPointer().value_or(MonitorArea{}); }
 
 }  // namespace
 
@@ -67,7 +63,7 @@ void QxItemList::ShowAt(Point screen, PickerMode mode) {
   if (wanted != exStyle) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, wanted);
   StartAnimation();
 
-  const PickerPlacement place = PlacePicker(screen, visible_, ToRect(MonitorUnderPointer().rcWork));
+  const PickerPlacement place = PlacePicker(screen, visible_, ToRect(AreaUnderPointer().work));
   SetWindowPos(hwnd(), HWND_TOPMOST, place.x, place.y, place.width, place.height, SWP_NOACTIVATE);
   BringWindowToTop(hwnd());
   opacity_ = 255;
@@ -95,14 +91,7 @@ void QxItemList::ClosePicker() {
   if (!hwnd()) return;
   ShowWindow(hwnd(), SW_HIDE);
   // Lets the owner take the foreground back from the list.
-  if (HWND owner = GetWindow(hwnd(), GW_OWNER)) {
-    DWORD ownerProcess = 0;
-    const DWORD ownerThread = GetWindowThreadProcessId(owner, &ownerProcess);
-    const DWORD self = GetCurrentThreadId();
-    const bool attached = ownerThread != self && AttachThreadInput(self, ownerThread, TRUE);
-    AllowSetForegroundWindow(ownerProcess);
-    if (attached) AttachThreadInput(self, ownerThread, FALSE);
-  }
+  if (HWND owner = GetWindow(hwnd(), GW_OWNER)) AllowForegroundTo(owner);
 }
 
 bool QxItemList::OwnsWindow(HWND window) const {
@@ -170,7 +159,7 @@ void QxItemList::HoverRow(int32_t row) {
   RECT window{};
   GetWindowRect(hwnd(), &window);
   const SubListPlacement place = PlaceSubList(ToRect(window), groupShown_ != 0, side_,
-                                              ToRect(MonitorUnderPointer().rcMonitor), visible_, scroll_.firstRow(), row);
+                                              ToRect(AreaUnderPointer().whole), visible_, scroll_.firstRow(), row);
   subList_->side_ = place.side;
   subList_->Fill(full_, entry.code);
   subList_->currentIndex_ = currentIndex_;
@@ -219,7 +208,7 @@ bool QxItemList::PreTranslateMessage(MSG* msg) {
         GetClientRect(hwnd(), &rect);
         if (scroll_.OnWheel(GET_WHEEL_DELTA_WPARAM(msg->wParam), visible_, rect.bottom)) {
           InvalidateRect(hwnd(), nullptr, FALSE);
-          if (animationWake_) SetEvent(animationWake_);
+          animation_.Wake();
         }
         break;
       }
@@ -273,41 +262,21 @@ void QxItemList::OnDestroy() {
 }
 
 void QxItemList::StartAnimation() {
-  if (animationThread_) return;
-  animationWake_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-  if (!animationWake_) return;
-  animationStop_ = false;
-  animationThread_ = CreateThread(nullptr, 0, AnimationMain, this, 0, nullptr);
+  if (animation_.started()) return;
+  animation_.Start({.stepMs = kAnimationStepMs}, [this] { return StepScroll(); });
 }
 
-void QxItemList::StopAnimation() {
-  if (!animationThread_) return;
-  animationStop_ = true;
-  SetEvent(animationWake_);
-  if (WaitForSingleObject(animationThread_, kAnimationEndWaitMs) != WAIT_OBJECT_0) return;
-  CloseHandle(animationThread_);
-  CloseHandle(animationWake_);
-  animationThread_ = nullptr;
-  animationWake_ = nullptr;
-}
+void QxItemList::StopAnimation() { animation_.Stop(kAnimationEndWaitMs); }
 
-DWORD WINAPI QxItemList::AnimationMain(LPVOID param) {
-  auto* self = static_cast<QxItemList*>(param);
-  while (!self->animationStop_) {
-    if (self->scroll_.AtRest()) {
-      // Nothing to animate: no wake-up until the wheel moves the target.
-      WaitForSingleObject(self->animationWake_, INFINITE);
-      continue;
-    }
-    bool moved = false;
-    {
-      std::lock_guard lock(self->rowsMutex_);
-      moved = self->scroll_.Step(self->visible_);
-    }
-    if (moved) InvalidateRect(self->hwnd(), nullptr, FALSE);
-    Sleep(kAnimationStepMs);
+AnimationThread::Next QxItemList::StepScroll() {
+  if (scroll_.AtRest()) return AnimationThread::Next::Rest;
+  bool moved = false;
+  {
+    std::lock_guard lock(rowsMutex_);
+    moved = scroll_.Step(visible_);
   }
-  return 0;
+  if (moved) InvalidateRect(hwnd(), nullptr, FALSE);
+  return AnimationThread::Next::Step;
 }
 
 }  // namespace corvan

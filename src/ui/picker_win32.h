@@ -11,6 +11,7 @@
 
 #include "config/catalogue.h"
 #include "input/routing.h"
+#include "platform/animation_thread_win32.h"
 #include "platform/dialog_win32.h"
 #include "resource_ids.h"
 #include "ui/layered_win32.h"
@@ -38,7 +39,7 @@ class QxItemList : public Dialog {
   void ClosePicker();
 
   // The animation thread, or the surface the list is composed on: only while the list is open.
-  bool holdsThreadOrPicture() const { return animationThread_ != nullptr || surface_.dc() != nullptr; }
+  bool holdsThreadOrPicture() const { return animation_.started() || surface_.dc() != nullptr; }
   int opacity() const { return opacity_; }
   bool openedForAssignment() const { return mode_ == PickerMode::Editor; }
   PickerMode mode() const { return mode_; }
@@ -71,7 +72,7 @@ class QxItemList : public Dialog {
   void CloseSubList();
   void StartAnimation();
   void StopAnimation();
-  static DWORD WINAPI AnimationMain(LPVOID self);
+  AnimationThread::Next StepScroll();
 
   int groupMarkerImage_ = 0;
   std::vector<_QxItemListDB> full_;
@@ -109,10 +110,8 @@ class QxItemList : public Dialog {
   };
   DecodedImages images_;
 
-  // The animation thread steps the scroll every 10 ms while it moves and otherwise waits.
-  HANDLE animationThread_ = nullptr;
-  HANDLE animationWake_ = nullptr;  // auto reset: the wheel moved the target
-  std::atomic<bool> animationStop_{false};
+  // Steps the scroll while it moves, woken when the wheel moves the target.
+  AnimationThread animation_;
 };
 
 }  // namespace corvan

@@ -1,6 +1,5 @@
 #include "ui/tip_win32.h"
 
-#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -11,6 +10,9 @@ namespace corvan {
 namespace {
 
 static_assert(kTipPanelImage == IDB_TIP_PANEL);
+
+// A step only posts to the window's thread: the display thread never has long to go.
+constexpr DWORD kDisplayEndWaitMs = 2000;
 
 DialogPtr<QxTipDLG> functionTip;
 HWND functionTipOwner = nullptr;
@@ -23,17 +25,7 @@ SIZE ClientSize(HWND window) {
 
 }  // namespace
 
-QxTipDLG::~QxTipDLG() {
-  {
-    std::lock_guard lock(mutex_);
-    quit_ = true;
-  }
-  wake_.notify_all();
-  if (thread_) {
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-  }
-}
+QxTipDLG::~QxTipDLG() { display_.Stop(kDisplayEndWaitMs); }
 
 BOOL QxTipDLG::OnInitDialog() {
   Dialog::OnInitDialog();
@@ -72,24 +64,15 @@ void QxTipDLG::ShowTip(int x, int y, std::wstring_view text, int displayMs, int 
   // The new picture is ready before the first step shows the window.
   ComposeIfChanged();
   Present();
-  if (startDisplay) {
-    StartDisplayThread();
-  } else {
-    wake_.notify_all();
-  }
+  // A display already running carries the new one on.
+  if (startDisplay) StartDisplayThread();
 }
 
 void QxTipDLG::StartDisplayThread() {
-  // A display that ran before has said it is over and is on its way out.
-  if (thread_) {
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-  }
-  thread_ = CreateThread(nullptr, 0, DisplayThreadMain, this, 0, nullptr);
-  if (thread_) {
-    SetThreadPriority(thread_, THREAD_PRIORITY_ABOVE_NORMAL);
-    return;
-  }
+  // A display that ran before has said it is over and is on its way out: Start waits for it.
+  const AnimationThread::Options ticks{
+      .stepMs = kTipTickMs, .priority = THREAD_PRIORITY_ABOVE_NORMAL, .stepsFromStart = true};
+  if (display_.Start(ticks, [this] { return StepDisplay(); })) return;
   std::lock_guard lock(mutex_);
   displayRuns_ = false;
 }
@@ -108,33 +91,18 @@ void QxTipDLG::HideTip() {
   if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
 }
 
-DWORD WINAPI QxTipDLG::DisplayThreadMain(LPVOID self) {
-  static_cast<QxTipDLG*>(self)->RunDisplay();
-  return 0;
-}
-
-void QxTipDLG::RunDisplay() {
-  using Clock = std::chrono::steady_clock;
-  constexpr auto kTick = std::chrono::milliseconds(kTipTickMs);
-  std::unique_lock lock(mutex_);
-  Clock::time_point next = Clock::now();
-  for (;;) {
-    // Nothing on screen: the thread ends, and the next ShowTip starts another.
-    if (quit_ || fade_.idle()) {
-      displayRuns_ = false;
-      return;
-    }
-    next += kTick;
-    // A late tick is not made up for with a burst of quicker ones.
-    if (const Clock::time_point now = Clock::now(); next + kTick < now) next = now + kTick;
-    if (wake_.wait_until(lock, next, [this] { return quit_; })) return;
-    const TipTick tick = fade_.Step();
-    ++stepCount_;
-    const bool levelChanged = tick.level != level_;
-    level_ = tick.level;
-    // Only calls that post to the window's thread: that thread may be waiting for this lock.
-    Act(tick, levelChanged);
-  }
+AnimationThread::Next QxTipDLG::StepDisplay() {
+  std::lock_guard lock(mutex_);
+  const TipTick tick = fade_.Step();
+  ++stepCount_;
+  const bool levelChanged = tick.level != level_;
+  level_ = tick.level;
+  // Only calls that post to the window's thread: that thread may be waiting for this lock.
+  Act(tick, levelChanged);
+  if (!fade_.idle()) return AnimationThread::Next::Step;
+  // Nothing on screen: the thread ends, and the next ShowTip starts another.
+  displayRuns_ = false;
+  return AnimationThread::Next::End;
 }
 
 void QxTipDLG::Act(const TipTick& tick, bool levelChanged) {

@@ -3,12 +3,12 @@
 #include <windows.h>
 
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <mutex>
 #include <string>
 #include <string_view>
 
+#include "platform/animation_thread_win32.h"
 #include "platform/dialog_win32.h"
 #include "resource_ids.h"
 #include "ui/layered_win32.h"
@@ -56,20 +56,17 @@ class QxTipDLG : public Dialog {
   void OnOK() override {}
 
  private:
-  static DWORD WINAPI DisplayThreadMain(LPVOID self);
   void StartDisplayThread();
-  void RunDisplay();
+  AnimationThread::Next StepDisplay();
   void Act(const TipTick& tick, bool levelChanged);
   void ComposeIfChanged();
   void Present();
 
   std::mutex mutex_;
-  std::condition_variable wake_;
-  TipFade fade_;       // guarded by mutex_
-  bool quit_ = false;  // guarded by mutex_
+  TipFade fade_;              // guarded by mutex_
   bool displayRuns_ = false;  // guarded by mutex_
   std::atomic<uint8_t> level_{0};
-  HANDLE thread_ = nullptr;
+  AnimationThread display_;
 
   // The window's own thread only.
   std::wstring text_;

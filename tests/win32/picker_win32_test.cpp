@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <string>
 #include <vector>
 
 #include "skin_test_support.h"
@@ -145,6 +146,23 @@ TEST_F(PickerWindow, QuickLaunchAtTheRightEdgeMovesLeftAndScrollsWhenCut) {
   PumpUntil([] { return false; }, 50);
   EXPECT_EQ(picker.scroll().targetRow(), 0);
   EXPECT_TRUE(picker.scroll().AtRest());
+}
+
+// A list taller than the work area is cut to whole rows; each notch of the wheel slides it a row on.
+TEST_F(PickerWindow, TheWheelSlidesACutListToTheRowItAskedFor) {
+  std::vector<_QxItemListDB> rows(40);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    rows[i].code = static_cast<int32_t>(i) + 1;
+    rows[i].label = L"Row " + std::to_wstring(i);
+  }
+  picker.Fill(rows, 0);
+  picker.ShowAt({100, 0}, PickerMode::Editor);
+  ASSERT_TRUE(PumpUntil([&] { return picker.IsVisible() && picker.paints() > 0; }, 3000));
+  for (int notch = 0; notch < 2; ++notch) {
+    PostMessageW(picker.hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-120)), 0);
+  }
+  ASSERT_TRUE(PumpUntil([&] { return picker.scroll().targetRow() == 2; }, 3000));
+  EXPECT_TRUE(PumpUntil([&] { return picker.scroll().firstRow() == 2 && picker.scroll().AtRest(); }, 3000));
 }
 
 }  // namespace

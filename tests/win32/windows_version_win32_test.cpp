@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "config/catalogue.h"
 #include "config/function_labels.h"
@@ -20,6 +22,16 @@ TEST(WindowsVersion, CatalogueFollowsWhatTheSystemReports) {
   EXPECT_EQ(QueryWindows62OrLater(), windows62);
   const Catalogue catalogue = BuildCatalogue(DefaultFunctionLabels(), QueryWindows62OrLater());
   EXPECT_EQ(catalogue.Count(), windows62 ? 28 : 31);
+}
+
+// The reported version stops at 6.2 for a program like ours; the kernel's is never lower.
+TEST(SystemVersion, BothQueriesAnswerAndTheTrueOneIsNeverLower) {
+  const std::optional<WindowsVersion> reported = ReportedWindowsVersion();
+  const std::optional<WindowsVersion> truth = TrueWindowsVersion();
+  ASSERT_TRUE(reported.has_value());
+  ASSERT_TRUE(truth.has_value());
+  EXPECT_GE(truth->major, 6u);
+  EXPECT_GE(std::pair(truth->major, truth->minor), std::pair(reported->major, reported->minor));
 }
 
 }  // namespace

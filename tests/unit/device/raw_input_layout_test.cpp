@@ -73,5 +73,45 @@ TEST(RawInputLayout, KeyboardIsNeitherHidNorMouse) {
   EXPECT_EQ(ParseRawInput(bytes.data(), bytes.size(), bytes.size()).kind, RawInputView::Other);
 }
 
+std::vector<uint8_t> KeyboardMessage(uint16_t virtualKey, uint32_t message) {
+  std::vector<uint8_t> bytes(kKeyboardSize, 0);
+  const uint32_t type = kTypeKeyboard;
+  std::memcpy(bytes.data() + kTypeOffset, &type, 4);
+  std::memcpy(bytes.data() + kKeyboardVirtualKeyOffset, &virtualKey, 2);
+  std::memcpy(bytes.data() + kKeyboardMessageOffset, &message, 4);
+  return bytes;
+}
+
+TEST(RawInputLayout, KeyboardMessageCarriesItsKeyAndMessage) {
+  constexpr uint32_t kKeyDown = 0x0100, kKeyUp = 0x0101, kSysKeyDown = 0x0104;
+  constexpr uint16_t kRight = 0x27, kEscape = 0x1B, kReturn = 0x0D;
+  struct Row { uint16_t key; uint32_t message; };
+  const Row rows[] = {
+      {kRight,  kKeyDown},
+      {kEscape, kKeyUp},
+      {kReturn, kSysKeyDown},
+  };
+  for (const Row& r : rows) {
+    const auto bytes = KeyboardMessage(r.key, r.message);
+    EXPECT_EQ(ParseRawKey(bytes.data(), bytes.size(), bytes.size()), (RawKeyView{r.key, r.message})) << r.key;
+  }
+}
+
+TEST(RawInputLayout, NoKeyFromOtherOrIncompleteMessages) {
+  const auto key = KeyboardMessage(0x27, 0x0100);
+  std::vector<uint8_t> mouse(kMouseSize, 0);
+  const auto hid = HidMessage(8, 1, std::vector<uint8_t>(8, 0));
+  struct Row { const char* what; const uint8_t* data; size_t queried, read; };
+  const Row rows[] = {
+      {"a mouse's message",         mouse.data(), mouse.size(),      mouse.size()},
+      {"a HID's message",           hid.data(),   hid.size(),        hid.size()},
+      {"a key cut short",           key.data(),   kKeyboardSize - 1, kKeyboardSize - 1},
+      {"a short read",              key.data(),   kKeyboardSize,     kKeyboardSize - 1},
+      {"nothing read",              nullptr,      kKeyboardSize,     kKeyboardSize},
+      {"a message of 1000 bytes",   key.data(),   1000,              1000},
+  };
+  for (const Row& r : rows) EXPECT_EQ(ParseRawKey(r.data, r.queried, r.read), std::nullopt) << r.what;
+}
+
 }  // namespace
 }  // namespace corvan
