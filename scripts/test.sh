@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the portable core natively (plain and with sanitizers) and the
-# Windows product, and runs every test: native unit tests, the same tests under Wine, the Win32
-# integration tests, the acceptance suite against the real program, and a short fuzzing run.
+# Installs what is missing, builds the portable core natively (plain, with ASan and UBSan, and with
+# ThreadSanitizer) and the Windows product, and runs every test: native unit tests, the same tests
+# under Wine, the Win32 integration tests, the acceptance suite against the real program, and a
+# short fuzzing run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -14,7 +15,7 @@ step() { printf '\n== %s\n' "$*"; }
 step "layers: no folder of src/ includes a higher one"
 scripts/check-layers.sh
 
-for preset in native native-sanitize; do
+for preset in native native-sanitize native-tsan; do
   step "$preset: build and unit tests"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
