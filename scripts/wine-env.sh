@@ -84,11 +84,7 @@ wine_env_start() {
 
 # A window manager on the display, as every desktop has one: without one Wine holds a program's
 # thread about 2 s at every hide, and the X server gives the keys to the window under the pointer.
-wine_env_has_window_manager() {
-  local id
-  id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -nE 's/.*window id # (0x[0-9a-f]+).*/\1/p')
-  [ -n "$id" ] && xprop -id "$id" >/dev/null 2>&1
-}
+wine_env_has_window_manager() { "$CORVAN_ROOT/scripts/has-window-manager.sh"; }
 
 wine_env_window_manager() {
   wine_env_has_window_manager && return 0

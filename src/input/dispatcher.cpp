@@ -84,14 +84,14 @@ void ActionDispatcher::OpenGroupAtCursor(const _QxItemListDB& group) {
 // The overview names itself once it has captured the desktop behind it; an opening under way is
 // taking its pictures, so a second run shows no tip until it is open.
 void ActionDispatcher::StartOverviewUnlessShowing(const std::wstring& label) {
-  std::optional<FunctionTip> tip;
-  if (!label.empty()) tip = TipAtWorkAreaCentre(label);
   if (window_.OverviewVisible()) {
-    if (tip) ShowTip(*tip);
+    if (!label.empty()) ShowTip(TipAtWorkAreaCentre(label));
     return;
   }
   if (overviewBusy_.load() != 0) return;
   overviewBusy_.store(1);
+  std::optional<FunctionTip> tip;
+  if (!label.empty()) tip = TipAtWorkAreaCentre(label);
   window_.StartOverview(std::move(tip));
 }
 

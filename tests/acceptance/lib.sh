@@ -51,11 +51,7 @@ set_value() { wine reg add "$SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f >/dev
 # The test command runs most tests under openbox already; a test that needs a window manager and
 # runs alone starts its own, which stop_window_manager ends.
 _started_wm=""
-has_window_manager() {
-  local id
-  id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -nE 's/.*window id # (0x[0-9a-f]+).*/\1/p')
-  [ -n "$id" ] && xprop -id "$id" >/dev/null 2>&1
-}
+has_window_manager() { "$(dirname "${BASH_SOURCE[0]}")/../../scripts/has-window-manager.sh"; }
 ensure_window_manager() {
   has_window_manager && return 0
   command -v openbox >/dev/null || fail "openbox is missing (scripts/install-deps.sh installs it)"

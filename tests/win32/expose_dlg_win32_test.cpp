@@ -16,7 +16,7 @@ using namespace test;
 
 TEST_F(OverviewWindow, CoversTheMonitorWithTheWindowsAndRightThenEnterActivatesTheNextOne) {
   Open(first.hwnd());
-  const RECT monitor = MonitorUnderPointer();
+  const RECT monitor = MonitorRectUnderPointer();
   RECT shown{};
   GetWindowRect(overview.hwnd(), &shown);
   EXPECT_TRUE(EqualRect(&shown, &monitor)) << shown.left << "," << shown.top << " " << shown.right << "," << shown.bottom;
@@ -77,7 +77,7 @@ TEST_F(OverviewWindow, AClickOnAnItemActivatesItsWindow) {
   Open(third.hwnd());
   const size_t index = IndexOf(first.hwnd());
   ASSERT_LT(index, overview.listedWindows().size());
-  const RECT monitor = MonitorUnderPointer();
+  const RECT monitor = MonitorRectUnderPointer();
   const Rect item = overview.shownRects()[index];
   ClickAt({monitor.left + (item.left + item.right) / 2, monitor.top + (item.top + item.bottom) / 2});
   ASSERT_TRUE(WaitClosed());
@@ -138,7 +138,7 @@ TEST_F(OverviewWindow, AWindowClosedWhileListedActivatesNothingAndTheOverviewSti
   const size_t index = IndexOf(third.hwnd());
   ASSERT_LT(index, overview.listedWindows().size());
   DestroyWindow(third.hwnd());
-  const RECT monitor = MonitorUnderPointer();
+  const RECT monitor = MonitorRectUnderPointer();
   const Rect item = overview.shownRects()[index];
   ClickAt({monitor.left + (item.left + item.right) / 2, monitor.top + (item.top + item.bottom) / 2});
   ASSERT_TRUE(WaitClosed());

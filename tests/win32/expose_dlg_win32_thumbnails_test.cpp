@@ -136,7 +136,7 @@ TEST_F(LiveThumbnailOverview, EnterEscAClickAndAClosedWindowUnregisterEveryThumb
     const char* name;
     std::function<void(OverviewWindow&)> close;
   };
-  const RECT monitor = MonitorUnderPointer();
+  const RECT monitor = MonitorRectUnderPointer();
   const Way ways[] = {
       {"Enter", [](OverviewWindow&) { PressKey(VK_RETURN); }},
       {"Esc", [](OverviewWindow&) { PressKey(VK_ESCAPE); }},

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "overview/expose_dlg_win32.h"
+#include "platform/monitor_win32.h"
 #include "platform/raw_input_win32.h"
 #include "skin_test_support.h"
 
@@ -111,14 +112,8 @@ inline void ClickAt(Point screen) {
   SendInput(2, input, sizeof(INPUT));
 }
 
-inline RECT MonitorUnderPointer() {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  MONITORINFO info{};
-  info.cbSize = sizeof(info);
-  GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &info);
-  return info.rcMonitor;
-}
+// The overview covers the monitor under the pointer, as the program finds it.
+inline RECT MonitorRectUnderPointer() { return corvan::MonitorUnderPointer().value_or(MonitorArea{}).whole; }
 
 class OverviewWindow : public ::testing::Test {
  protected:
