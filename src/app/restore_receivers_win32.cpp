@@ -43,7 +43,7 @@ LONG WINAPI RestoreThenCrash(EXCEPTION_POINTERS*) {
 void RestoreReceiversNow() {
   Win32HidEnumerator enumerator;
   Win32Sleeper sleeper;
-  DetachedThreadStarter threads;
+  JoiningThreadStarter threads;
   std::mutex lock;
   Assignments neutral;
   std::atomic<int32_t> shuttingDown{kRunning};

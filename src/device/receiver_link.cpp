@@ -1,7 +1,5 @@
 #include "device/receiver_link.h"
 
-#include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -13,14 +11,6 @@ namespace {
 constexpr uint32_t kCloseSettleMs = 400;
 
 }  // namespace
-
-void DetachedThreadStarter::Start(std::function<void()> job) {
-  try {
-    std::thread(std::move(job)).detach();
-  } catch (const std::system_error&) {
-    // The job went with the exception; its worker counts as finished.
-  }
-}
 
 // Held by a worker's job. The worker is finished when the last copy of its job is gone,
 // whether it ran or was never started.

@@ -15,23 +15,9 @@
 #include "device/hid_enumerator.h"
 #include "device/hid_transport.h"
 #include "device/receiver_family.h"
+#include "device/thread_starter.h"
 
 namespace corvan {
-
-// Starts a job that nobody waits for. Once the job has run (or could not be started) the
-// starter drops it; the link counts a worker as finished when its job is destroyed.
-class ThreadStarter {
- public:
-  virtual ~ThreadStarter() = default;
-  virtual void Start(std::function<void()> job) = 0;
-};
-
-// A detached std::thread per job. When no thread can be started the job is dropped, as any
-// other failed platform call would be.
-class DetachedThreadStarter : public ThreadStarter {
- public:
-  void Start(std::function<void()> job) override;
-};
 
 // The passes that bring the settings to every receiver present. No interface is kept open:
 // each worker opens one interface, lets its family (if any) apply the settings, and closes

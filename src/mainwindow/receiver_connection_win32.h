@@ -19,7 +19,7 @@ struct ReceiverConnection {
 
   Win32HidEnumerator enumerator;
   Win32Sleeper sleeper;
-  DetachedThreadStarter threads;
+  JoiningThreadStarter threads;
   ReceiverLink link;
 };
 

@@ -126,7 +126,7 @@ TEST_F(StandInReceiver, AnApplyPassSendsWhatTheFamilyExpectsToEveryInterface) {
   assignments.flagByte = 0x18;
   assignments.buttonOrder = 2;
   {
-    DetachedThreadStarter threads;
+    JoiningThreadStarter threads;
     ReceiverLink link(enumerator, sleeper, threads, pushLock, assignments, shuttingDown);
     link.PushSettingsToReceivers();
   }  // the link waits for its workers
@@ -137,7 +137,7 @@ TEST_F(StandInReceiver, AnApplyPassSendsWhatTheFamilyExpectsToEveryInterface) {
 TEST_F(StandInReceiver, TheCloseSequenceAppliesNeutralSettingsThenResets) {
   assignments.flagByte = 0x10;
   assignments.buttonOrder = 1;
-  DetachedThreadStarter threads;
+  JoiningThreadStarter threads;
   ReceiverLink link(enumerator, sleeper, threads, pushLock, assignments, shuttingDown);
   int ended = 0;
   link.RunCloseSequence(assignments, shuttingDown, [&] { ++ended; });
@@ -151,7 +151,7 @@ TEST_F(StandInReceiver, AReceiverUnpluggedMidSequenceIsLeftAndTheNextPassReaches
   SetEnvironmentVariableA("CORVAN_STANDIN_FAULT", "unplugged@1");
   assignments.flagByte = 0x08;
   {
-    DetachedThreadStarter threads;
+    JoiningThreadStarter threads;
     ReceiverLink link(enumerator, sleeper, threads, pushLock, assignments, shuttingDown);
     link.PushSettingsToReceivers();
   }
@@ -175,7 +175,7 @@ TEST_F(StandInReceiver, AReceiverUnpluggedMidSequenceIsLeftAndTheNextPassReaches
   SetEnvironmentVariableA("CORVAN_STANDIN_FAULT", nullptr);
   DeleteFileA(transcriptPath.c_str());
   {
-    DetachedThreadStarter threads;
+    JoiningThreadStarter threads;
     ReceiverLink link(enumerator, sleeper, threads, pushLock, assignments, shuttingDown);
     link.PushSettingsToReceivers();
   }

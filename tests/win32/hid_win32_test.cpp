@@ -150,7 +150,7 @@ TEST(Win32Hid, PassesOverInterfacesWithoutAReceiverSendNothing) {
   Traffic traffic;
   CountingEnumerator enumerator(traffic);
   CountingSleeper sleeper(traffic);
-  DetachedThreadStarter threads;
+  JoiningThreadStarter threads;
   std::mutex pushLock;
   Assignments assignments;
   assignments.flagByte = 0x18;

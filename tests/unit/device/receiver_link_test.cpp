@@ -465,8 +465,8 @@ TEST_F(ReceiverLinkTest, ResetAtCloseWaitsForTheApplyWorkersStartedBeforeIt) {
 
 // The production starter: real threads, and the close sequence still ends with every
 // receiver applied, then reset.
-TEST_F(ReceiverLinkTest, CloseOverDetachedThreadsEndsWithEveryReceiverReset) {
-  DetachedThreadStarter threads;
+TEST_F(ReceiverLinkTest, CloseOverRealThreadsEndsWithEveryReceiverReset) {
+  JoiningThreadStarter threads;
   ReceiverLink threaded(machine, sleeper, threads, pushLock, assignments, shuttingDown);
   std::vector<ReceiverSimulator*> fours;
   for (int n = 0; n < 8; ++n) fours.push_back(&machine.Add(Path(n), ReceiverOfFamily(4)));
