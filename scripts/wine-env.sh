@@ -42,6 +42,22 @@ wine_env_display() {
 # The prefix is made once: Wine's own set-up, real Desktop folders instead of links into $HOME,
 # and the fonts the windows draw with.
 wine_env_prefix() {
+  wine_env_make_prefix || return 1
+  wine_env_crash_ends_process
+}
+
+# A program that crashes ends at once with a failing status, as on a Windows machine without a
+# debugger: Wine's own debugger, started for a crash, never ends without a terminal, so a crash
+# in a test would otherwise be seen only as a time-out.
+wine_env_crash_ends_process() {
+  if [ -f "$WINEPREFIX/.corvan-crash-ends" ]; then return 0; fi
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
+    /d 'cmd /c exit %ld %ld' /f >/dev/null 2>&1 </dev/null || return 1
+  wineserver -w
+  touch "$WINEPREFIX/.corvan-crash-ends"
+}
+
+wine_env_make_prefix() {
   if [ -f "$WINEPREFIX/.corvan-ready" ]; then return 0; fi
   wine_env_log "creating the Wine prefix in $WINEPREFIX (once, about 15 s)"
   mkdir -p "$WINEPREFIX"
