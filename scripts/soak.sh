@@ -1,0 +1,221 @@
+#!/usr/bin/env bash
+# A day of use, many times over, against the real program under Wine with stand-in receivers:
+# each cycle opens the overview over three windows and closes it (Escape, Enter and a click in
+# turn), turns every board mode on and off with strokes and snaps (to the clipboard and into the
+# desktop's "Screen Snap" folder), shows tips, sends tilt notches,
+# hides the main window and wakes it with a second copy. The copy starts over a broken
+# language file and settings values of the wrong type and size, and every tenth cycle it takes a
+# storm of /run requests while its overview opens.
+#
+# It prints the copy's private memory, open descriptors and threads after a warm-up of 10 cycles
+# and at the end, and fails when one grows beyond its bound.
+#
+# Usage: scripts/soak.sh [cycles]   (default 50; the warm-up comes on top)
+# Needs a built Windows tree (the test command builds it).
+set -euo pipefail
+cycles=${1:-50}
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build/windows
+warm_up=${CORVAN_SOAK_WARM_UP:-10}
+# Bounds over the measured cycles. Private memory may move by what the heap keeps in reserve;
+# handles and threads must come back to what they were.
+private_bound=$((512 * 1024))
+handle_bound=0
+thread_bound=0
+
+# A prefix of its own: the settings and the snaps of a soak never meet the tests'.
+export WINEPREFIX=$root/build/wineprefix-soak
+source "$root/scripts/wine-env.sh"
+work=$(mktemp -d)
+wine_env_start
+wine_env_window_manager
+
+# The acceptance scripts' helpers: waits with a bound, windows on the screen, the stand-in
+# receivers (family 6, the one that carries the button order) beside a copy in the work folder.
+PROBE=$build/tests/win32/probe.exe
+source "$root/tests/acceptance/lib.sh" "$build/CorvanAssistant.exe"
+say() { printf '[soak] %s\n' "$*"; }
+use_standin_receivers "$work" 6
+
+# A language file that is not one.
+head -c 3000 /dev/urandom >"$work/lang.ini"
+printf '[TIP\r\n\0\0=\xff\xfe]]\r\n' >>"$work/lang.ini"
+
+# Settings values of the wrong type and size.
+delete_key
+wine reg add "$SETTINGS_KEY" /v bt3 /t REG_SZ /d "Forward" /f >/dev/null 2>&1 </dev/null
+wine reg add "$SETTINGS_KEY" /v bt4 /t REG_BINARY /d 0102030405060708 /f >/dev/null 2>&1 </dev/null
+wine reg add "$SETTINGS_KEY" /v order /t REG_DWORD /d 4294967295 /f >/dev/null 2>&1 </dev/null
+wine reg add "$SETTINGS_KEY" /v key /t REG_BINARY /d 07 /f >/dev/null 2>&1 </dev/null
+
+driver_pid=""
+windows_pids=()
+soak_stop() {
+  xdotool mouseup 1 >/dev/null 2>&1 || true
+  if [ -n "$driver_pid" ]; then echo quit >&"${DRIVER[1]}" 2>/dev/null || true; wait "$driver_pid" 2>/dev/null || true; fi
+  cleanup
+  for pid in "${windows_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+  wine_env_stop
+}
+trap soak_stop EXIT
+
+start_resident_copy
+program_pid=$FIRST_PID
+
+coproc DRIVER { wine "$build/tests/win32/soak_driver.exe" 2>/dev/null; }
+driver_pid=$DRIVER_PID
+ask() {  # command...: prints the driver's answer
+  local answer
+  echo "$*" >&"${DRIVER[1]}"
+  IFS= read -r -t 60 answer <&"${DRIVER[0]}" || fail "the driver did not answer \"$*\""
+  printf '%s\n' "${answer%$'\r'}"
+}
+run_function() {
+  local answer
+  answer=$(ask run "$1")
+  [ "$answer" = ran ] || fail "/run \"$1\" answered $answer"
+}
+# English names are understood whatever the language file held.
+run_function "Copy"
+
+# Three windows for the overview to lay out.
+for n in 1 2 3; do
+  wine notepad >/dev/null 2>&1 </dev/null &
+  windows_pids+=($!)
+done
+
+desktop=$(ls -d "$WINEPREFIX"/drive_c/users/*/Desktop | grep -v /Public/ | head -n 1)
+snaps="$desktop/Screen Snap"
+eval "$(xdotool getdisplaygeometry --shell)"
+board_on() { window_on_screen " $((WIDTH - 1))x$HEIGHT+0+0"; }
+board_off() { ! board_on; }
+overview_open() { xdotool search --onlyvisible --name '^qx_expwnd$' >/dev/null 2>&1; }
+overview_closed() { ! overview_open; }
+snap_count() { ls "$snaps" 2>/dev/null | grep -c '^screen_.*\.png$' || true; }
+snaps_reach() { [ "$(snap_count)" -ge "$1" ]; }
+# The soak counts what the program holds, not the snaps' geometry (the presenter board's acceptance
+# test checks that): any picture on the clipboard will do.
+clipboard_has_picture() { xclip -selection clipboard -t image/bmp -o 2>/dev/null | identify - >/dev/null 2>&1; }
+
+# A press is made once the mode's tip (58 pixels high at this text size) is gone, as in the
+# presenter board's acceptance test: the program reads the pointer's place when it handles it.
+tips_gone() { ! window_on_screen "x58+"; }
+press_at() {
+  xdotool mousemove "$1" "$2"
+  wait_until 15 tips_gone || fail "cycle $cycle: a tip stayed on the screen"
+  xdotool mousedown 1
+}
+board_mode() {  # function, then the strokes (a function of its own) made while it is on
+  run_function "$1"
+  wait_until 10 board_on || fail "cycle $cycle: \"$1\" did not open the board"
+  "$2"
+  run_function "$1"
+  wait_until 10 board_off || fail "cycle $cycle: \"$1\" did not close the board: $(xwininfo -root -children | grep " $((WIDTH - 1))x$HEIGHT+0+0")"
+}
+highlight() {
+  press_at 400 300
+  xdotool mousemove 450 320 mousemove 500 350 mouseup 1
+  local before; before=$(snap_count)
+  xdotool mousemove 800 600
+  wait_until 15 tips_gone || fail "cycle $cycle: a tip stayed on the screen"
+  xdotool click 3
+  wait_until 10 snaps_reach $((before + 1)) || fail "cycle $cycle: no snap file"
+}
+snap_rectangle() {
+  printf 'none' | xclip -selection clipboard
+  press_at 300 200
+  xdotool mousemove 360 230 mousemove 420 260 mouseup 1
+  wait_until 10 clipboard_has_picture || fail "cycle $cycle: the rectangle snap copied nothing"
+}
+snap_free_form() {
+  printf 'none' | xclip -selection clipboard
+  press_at 300 200
+  xdotool mousemove 420 200 mousemove 300 300 mouseup 1
+  wait_until 10 clipboard_has_picture || fail "cycle $cycle: the free-form snap copied nothing"
+}
+spotlight() { xdotool mousemove 640 400 click --repeat 2 4 click 5; }
+
+overview() {  # how it is closed
+  xdotool mousemove 640 400
+  run_function "Expose application"
+  wait_until 15 overview_open || fail "cycle $cycle: the overview did not open"
+  close_overview "$1"
+}
+close_overview() {  # how: 0 Escape, 1 Enter on an item, 2 a click on empty space
+  # The overview takes keys and clicks once its items are laid out, a moment after it covers the
+  # screen: the closing input is repeated until it closes.
+  local try
+  for try in $(seq 1 30); do
+    case $1 in
+      0) xdotool key Escape ;;
+      1) xdotool key Right key Return ;;
+      2) xdotool mousemove 3 3 click 1 ;;
+    esac
+    wait_until 1 overview_closed && return 0
+  done
+  fail "cycle $cycle: the overview did not close"
+}
+
+storm() {
+  xdotool mousemove 640 400
+  local answer
+  answer=$(ask storm 200 "Expose application")
+  [[ "$answer" =~ ^ran=([0-9]+)\ busy=([0-9]+)\ other=0$ ]] || fail "cycle $cycle: the storm got $answer"
+  wait_until 15 overview_open || fail "cycle $cycle: no overview after the storm"
+  close_overview 0
+  for pid in "${windows_pids[@]}"; do kill -0 "$pid" 2>/dev/null || fail "cycle $cycle: a window was lost in the storm"; done
+}
+
+one_cycle() {
+  overview $((cycle % 3))
+  board_mode "Highlighter" highlight
+  board_mode "Screen snap #1" snap_rectangle
+  board_mode "Screen snap #2" snap_free_form
+  board_mode "Spotlight" spotlight
+  rm -f "$snaps"/screen_*.png
+
+  run_function "Copy"
+  xdotool click 6 click 7
+
+  hide_window
+  wait_until 10 window_hidden || fail "cycle $cycle: the window did not hide"
+  run_program || fail "cycle $cycle: the second copy failed"
+  wait_until 10 window_visible || fail "cycle $cycle: the second copy did not wake the first"
+  [ $((cycle % 10)) -ne 0 ] || storm
+  alive "$program_pid" || fail "cycle $cycle: the program ended"
+}
+
+# Wine reports no memory, handle or GUI object counts of another process (it answers 0), so the
+# counts Windows would give come from the driver where Wine has them (threads) and the rest from
+# the copy's Linux process: its anonymous resident memory (what the heap and the stacks hold) and
+# its open descriptors (files, sections and sockets behind its handles).
+measure() {
+  local windows_side kib fds
+  windows_side=$(ask measure)
+  kib=$(awk '/^RssAnon:/ {print $2}' "/proc/$program_pid/status")
+  fds=$(ls "/proc/$program_pid/fd" | wc -l)
+  printf 'private=%s descriptors=%s threads=%s\n' "$((kib * 1024))" "$fds" "${windows_side##*threads=}"
+}
+
+started=$(date +%s)
+for cycle in $(seq 1 "$warm_up"); do one_cycle; done
+before=$(measure)
+say "after the warm-up of $warm_up cycles: $before"
+for cycle in $(seq $((warm_up + 1)) $((warm_up + cycles))); do
+  one_cycle
+  [ $((cycle % 50)) -ne 0 ] || say "cycle $cycle: $(measure)"
+done
+after=$(measure)
+say "after $cycles more cycles: $after ($(( $(date +%s) - started )) s)"
+
+figure() { sed -E "s/.*$2=([0-9]+).*/\1/" <<<"$1"; }
+status=0
+check() {  # name, bound
+  local grew=$(( $(figure "$after" "$1") - $(figure "$before" "$1") ))
+  if [ "$grew" -gt "$2" ]; then say "$1 grew by $grew (bound $2)"; status=1; else say "$1: $grew (bound $2)"; fi
+}
+check private "$private_bound"
+check descriptors "$handle_bound"
+check threads "$thread_bound"
+exit $status

@@ -1,0 +1,114 @@
+// The soak run's hands inside Wine: one long-lived process that sends /run requests to the
+// running copy and reads what the copy holds, so that a cycle does not pay for a process start
+// per step. It reads one command per line on stdin and answers one line on stdout:
+//   run <name>          -> "ran" | "busy" | "no copy" | "bad name"
+//   storm <n> <name>    -> "ran=R busy=B other=O": n requests sent back to back
+//   measure             -> "private=<bytes> handles=<n> gdi=<n> user=<n> threads=<n>"
+//   quit
+#include <windows.h>
+#include <psapi.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "app/run_request_win32.h"
+#include "core/named_events.h"
+
+namespace {
+
+using corvan::kMainWindowTitle;
+
+std::wstring Widened(const std::string& text) {
+  if (text.empty()) return {};
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+const char* Outcome(int exitCode) {
+  switch (exitCode) {
+    case 0: return "ran";
+    case 1: return "no copy";
+    case 3: return "busy";
+    default: return "bad name";
+  }
+}
+
+DWORD ThreadsOf(DWORD processId) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  DWORD count = 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == processId) ++count;
+  }
+  CloseHandle(snapshot);
+  return count;
+}
+
+std::string Measure() {
+  HWND window = FindWindowW(L"#32770", kMainWindowTitle);
+  DWORD processId = 0;
+  if (!window || !GetWindowThreadProcessId(window, &processId)) return "no copy";
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  if (!process) return "no access";
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+  DWORD handles = 0;
+  GetProcessHandleCount(process, &handles);
+  std::ostringstream line;
+  line << "private=" << memory.PrivateUsage << " handles=" << handles
+       << " gdi=" << GetGuiResources(process, GR_GDIOBJECTS) << " user=" << GetGuiResources(process, GR_USEROBJECTS)
+       << " threads=" << ThreadsOf(processId);
+  CloseHandle(process);
+  return line.str();
+}
+
+std::string Storm(int requests, const std::wstring& name) {
+  int ran = 0, busy = 0, other = 0;
+  for (int n = 0; n < requests; ++n) {
+    const int code = corvan::SendRunRequest(name, false).exitCode;
+    (code == 0 ? ran : code == 3 ? busy : other)++;
+  }
+  std::ostringstream line;
+  line << "ran=" << ran << " busy=" << busy << " other=" << other;
+  return line.str();
+}
+
+}  // namespace
+
+int main() {
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::istringstream words(line);
+    std::string command;
+    words >> command;
+    std::string answer;
+    if (command == "run") {
+      std::string name;
+      std::getline(words >> std::ws, name);
+      answer = Outcome(corvan::SendRunRequest(Widened(name), false).exitCode);
+    } else if (command == "storm") {
+      int requests = 0;
+      std::string name;
+      words >> requests;
+      std::getline(words >> std::ws, name);
+      answer = Storm(requests, Widened(name));
+    } else if (command == "measure") {
+      answer = Measure();
+    } else if (command == "quit") {
+      break;
+    } else {
+      answer = "unknown command";
+    }
+    std::cout << answer << std::endl;
+  }
+  return 0;
+}
