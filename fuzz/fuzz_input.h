@@ -1,7 +1,7 @@
 #pragma once
 
-// Takes a fuzz input apart front to back. Whatever is asked for past the end reads as zeros, so
-// every input, however short, is a whole case.
+// Takes a fuzz input apart front to back. Numbers asked for past the end read as zeros, texts and
+// byte runs stop short, so every input, however short, is a whole case.
 
 #include <cstddef>
 #include <cstdint>
