@@ -11,6 +11,7 @@ set -euo pipefail
 
 other_runs="${1:-2000000}"
 jobs="${FUZZ_JOBS:-1}"
+# shellcheck source=scripts/fuzz-targets.sh
 source "$(dirname "${BASH_SOURCE[0]}")/fuzz-targets.sh"
 out="${fuzz_root}/build/fuzz-campaign"
 rm -rf "${out}"
@@ -73,8 +74,10 @@ campaign_target() {
 # Replays the corpus through a coverage build and prints llvm-cov's report of the program's files
 # the target exercises.
 line_coverage() {
-  local name=$1 corpus=$2 cov="${out}/coverage-${name}"
+  local name=$1 corpus=$2
+  local cov="${out}/coverage-${name}"
   mkdir -p "$cov"
+  # shellcheck disable=SC2046
   clang++ -std=c++20 -O0 -g -fprofile-instr-generate -fcoverage-mapping -I"${fuzz_root}/src" \
     -I"${fuzz_root}/tests/support" "${fuzz_root}/fuzz/replay_main.cpp" "${fuzz_root}/fuzz/${name}.cpp" \
     $(fuzz_target_sources "$name") $(fuzz_target_support "$name") -o "${cov}/replay"
@@ -89,4 +92,8 @@ failed=0
 for name in "${fuzz_target_names[@]}"; do
   campaign_target "$name" || failed=1
 done
-[ "$failed" -eq 0 ] && echo "campaign: no findings" || { echo "campaign: findings above"; exit 1; }
+if [ "$failed" -ne 0 ]; then
+  echo "campaign: findings above"
+  exit 1
+fi
+echo "campaign: no findings"

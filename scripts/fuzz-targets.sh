@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2034
 # Sourced by the fuzzing scripts: the fuzz targets, what each is built from, and how.
 # fuzz_target_names lists them; fuzz_target_corpus, fuzz_target_max_len and fuzz_target_sources
 # describe one; build_fuzz_target builds one with libFuzzer into the folder it is given, with any

@@ -8,6 +8,7 @@ set -euo pipefail
 
 seconds="${1:-20}"
 other_seconds="${2:-$(( (seconds + 1) / 2 ))}"
+# shellcheck source=scripts/fuzz-targets.sh
 source "$(dirname "${BASH_SOURCE[0]}")/fuzz-targets.sh"
 out="${fuzz_root}/build/fuzz"
 mkdir -p "${out}"
