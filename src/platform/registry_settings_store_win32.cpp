@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+#include "config/registry_value.h"
 
 namespace corvan {
 namespace {
@@ -32,15 +35,17 @@ std::optional<uint32_t> RegistrySettingsStore::Query(std::wstring_view name) {
   OpenKey key(keyPath_);
   if (!key.get()) return std::nullopt;
   const std::wstring valueName(name);
-  // Read into four bytes without asking for the type: a longer value fails, a shorter one fills
-  // the low bytes.
-  uint32_t value = 0;
-  DWORD size = sizeof(value);
-  if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) !=
-      ERROR_SUCCESS) {
+  // The value is read whatever its type; how its bytes become a setting is the portable rule.
+  DWORD size = 0;
+  if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
-  return value;
+  std::vector<uint8_t> bytes(size);
+  if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, nullptr, bytes.data(), &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  bytes.resize(size);
+  return SettingFromStoredBytes(bytes);
 }
 
 bool RegistrySettingsStore::Set(std::wstring_view name, int32_t value) {
