@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the portable core natively (plain, with ASan and UBSan, and with
 # ThreadSanitizer) and the Windows product, and runs every test: native unit tests, the same tests
-# under Wine, the Win32 integration tests, the acceptance suite against the real program, and a
-# short fuzzing run.
+# under Wine, the Win32 integration tests, the acceptance suite against the real program, a short
+# soak and a short fuzzing run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -53,6 +53,9 @@ run_wine_tests() {  # ctest's label options
 run_wine_tests -L bare-display
 wine_env_window_manager
 run_wine_tests -LE bare-display
+
+step "soak: 50 cycles of a day's use against the real program"
+scripts/soak.sh 50
 
 if [ -x scripts/fuzz.sh ]; then
   step "fuzzing the report decoder"
