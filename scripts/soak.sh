@@ -18,7 +18,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows
 warm_up=${CORVAN_SOAK_WARM_UP:-40}
 # Bounds over the measured cycles. Under Wine the anonymous resident memory of the copy moves by
-# several MiB from one cycle to the next whatever the program does (25 to 43 MiB seen between
+# several MiB from one cycle to the next whatever the program does (25 to 41 MiB seen between
 # cycles 10 and 50 of one run, flat around 34 MiB in another), so only a growth beyond that
 # noise fails; descriptors and threads, measured at rest, must come back to what they were.
 private_bound=$((16 * 1024 * 1024))
