@@ -73,7 +73,7 @@ wait_until 5 shown 300x224 || fail "the picker did not open a third time"
 other_out=$(mktemp)
 wine "$(dirname "$PROGRAM")/tests/win32/tilt_target.exe" vbar 1 >"$other_out" 2>/dev/null </dev/null &
 other=$!
-wait_until 15 grep -q ready "$other_out" || fail "the other program did not start"
+wait_until 30 grep -q ready "$other_out" || fail "the other program did not start"
 wait_until 10 none_shown 300x224 || fail "the picker stayed open behind another program"
 kill "$other" 2>/dev/null
 rm -f "$other_out"
