@@ -38,8 +38,9 @@ is_red() {  # x y [file]
 }
 # The program reads the pointer's place when it handles a press, and under Wine without a window
 # manager a tip going away holds its thread for about 2 s: a press is made only once the tips
-# (all 58 pixels high at this text size) are gone, so that it is handled where it was made.
-tips_gone() { ! window_on_screen "x58+"; }
+# (58 pixels high at the function tip's text size, 88 at the board's) are gone, so that it is
+# handled where it was made.
+tips_gone() { ! window_on_screen "x58+" && ! window_on_screen "x88+"; }
 press_at() {
   xdotool mousemove "$1" "$2"
   wait_until 15 tips_gone || fail "a tip stayed on the screen"
@@ -177,6 +178,8 @@ rm -f "$snaps"
 xcompmgr >/dev/null 2>&1 &
 compositor=$!
 xdotool mousemove 640 400
+# Tips show at the board's centre, over the pixel read here, and fade: the screen is read with none.
+wait_until 15 tips_gone || fail "a tip stayed on the screen"
 read -r r0 g0 b0 <<<"$(pixel 790 400)"
 # There is no change from one mode to another: "Spotlight" over the highlighter turns the board
 # off, and only the next one turns the spotlight on.
@@ -187,6 +190,8 @@ wait_until 10 board_off || fail "the spotlight over the highlighter did not turn
 run_function "Spotlight"
 wait_until 10 board_on || fail "the spotlight did not open"
 wait_until 5 darkened 890 400 || fail "outside the spotlight is not darkened: $(pixel 890 400)"
+# The highlighter's tip may still be fading out over the square.
+wait_until 15 tips_gone || fail "a tip stayed on the screen"
 read -r r g b <<<"$(pixel 790 400)"
 [ "$r $g $b" = "$r0 $g0 $b0" ] || fail "inside the spotlight the screen changed: $r $g $b, was $r0 $g0 $b0"
 # The wheel grows the square by 10 a notch: 430 reaches past x = 850.
