@@ -123,6 +123,11 @@ def box_footprint(place, camera, half_x, y0, y1, grow=0.0):
     return [camera.project(place.point((x, y, 0.0)))[:2] for x, y in corners]
 
 
+# The extra key sits on the split between the main buttons, behind the wheel; the editor's callout
+# points at it (ui/editor_layout.cpp).
+EXTRA_KEY = (302, 197)
+
+
 def product_picture(supersample=3):
     camera, place = product_camera()
     receiver_place = r3.Placement(118.0, camera.ground_point(548.0, 392.0))
@@ -167,6 +172,10 @@ def product_picture(supersample=3):
       <path d="{shadow_tight}" fill="#000" opacity="0.85" filter="url(#contact)"/>
       <path d="{receiver_shadow}" fill="#000" opacity="0.75" filter="url(#small)"/>
       <image x="0" y="0" width="{PICTURE_W}" height="{PICTURE_H}" xlink:href="{data_uri(PICTURE_W, PICTURE_H, rendered)}"/>
+      <g transform="translate({EXTRA_KEY[0]} {EXTRA_KEY[1]}) rotate(16)">
+        <rect x="-4.5" y="-8" width="9" height="16" rx="4.5" fill="#16181b" stroke="#8d939b" stroke-width="1"/>
+        <rect x="-2.5" y="-6" width="5" height="6" rx="2.5" fill="#fff" opacity="0.14"/>
+      </g>
       <rect width="{PICTURE_W}" height="{PICTURE_H}" fill="url(#vignette)"/>
 
       <g transform="translate(34 30)">

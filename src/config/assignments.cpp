@@ -42,6 +42,8 @@ void ApplyFactoryDefaults(Assignments& assignments, const Catalogue& catalogue, 
   effects.PulseDefaultsEvent();
 }
 
+bool IsButtonOrder(int32_t order) { return order >= 0 && order < kButtonOrderCount; }
+
 bool AssignEditableSlot(Assignments& assignments, int32_t slot, int32_t function) {
   if (slot < 0 || slot >= static_cast<int32_t>(std::size(kEditableSlots))) return false;
   assignments.*kEditableSlots[slot] = function;

@@ -50,15 +50,21 @@ inline constexpr StoredSlot kStoredSlots[] = {
     {L"bt4",           &Assignments::bt4,          true},
 };
 
-// The slots the editor assigns, by the number routing gives them: the five buttons, then the
-// four gesture directions.
+// The slots the editor assigns, by the number routing gives them: the five buttons, the four
+// gesture directions, then the extra key.
 inline constexpr SlotMember kEditableSlots[] = {
-    &Assignments::bt0,       &Assignments::bt1,         &Assignments::bt2,
-    &Assignments::bt3,       &Assignments::bt4,         &Assignments::gestureUp,
+    &Assignments::bt0,         &Assignments::bt1,         &Assignments::bt2,
+    &Assignments::bt3,         &Assignments::bt4,         &Assignments::gestureUp,
     &Assignments::gestureDown, &Assignments::gestureLeft, &Assignments::gestureRight,
+    &Assignments::extraKey,
 };
 inline constexpr int32_t kGestureSlotBase = 5;
-static_assert(std::size(kEditableSlots) == kGestureSlotBase + 4);
+inline constexpr int32_t kExtraKeySlot = 9;
+static_assert(std::size(kEditableSlots) == kExtraKeySlot + 1);
+
+// The six button orders the receiver understands (0 to 5).
+inline constexpr int32_t kButtonOrderCount = 6;
+bool IsButtonOrder(int32_t order);
 
 // Stores the function in the editable slot; false, and nothing changed, for a slot out of range.
 bool AssignEditableSlot(Assignments& assignments, int32_t slot, int32_t function);

@@ -27,4 +27,9 @@ OrderLabels BuildOrderLabels(const std::wstring& left, const std::wstring& right
   }};
 }
 
+std::wstring OrderText(const OrderLabels& labels, int32_t order) {
+  const OrderTriple& words = labels[order >= 0 && order < static_cast<int32_t>(labels.size()) ? static_cast<size_t>(order) : 0];
+  return words[0] + kOrderWordSeparator + words[1] + kOrderWordSeparator + words[2];
+}
+
 }  // namespace corvan

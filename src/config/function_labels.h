@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace corvan {
 
@@ -19,5 +21,9 @@ using OrderTriple = std::array<std::wstring, 3>;
 using OrderLabels = std::array<OrderTriple, 6>;
 
 OrderLabels BuildOrderLabels(const std::wstring& left, const std::wstring& right, const std::wstring& middle);
+
+// An order's three words as one line, "Middle · Left · Right"; a value outside 0 to 5 reads as 0.
+inline constexpr wchar_t kOrderWordSeparator[] = L" \u00B7 ";
+std::wstring OrderText(const OrderLabels& labels, int32_t order);
 
 }  // namespace corvan

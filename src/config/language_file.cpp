@@ -17,6 +17,7 @@ void LoadLanguageFile(ProfileReader& reader, LocalisedTexts& texts) {
   for (int i = 0; i < kEditorHintCount; ++i) ReplaceIfPresent(reader, L"TIP", i, texts.editorHints[static_cast<size_t>(i)].text);
   ReplaceIfPresent(reader, L"TIP", kEditorHintCount, texts.leaveBoardHint);
   ReplaceIfPresent(reader, L"TIP", kEditorHintCount + 1, texts.copiedToClipboard);
+  ReplaceIfPresent(reader, L"TIP", kEditorHintCount + 2, texts.extraKeyHint);
   for (int i = 0; i < 4; ++i) ReplaceIfPresent(reader, L"MSG", i, texts.orderWords[static_cast<size_t>(i)]);
   for (int i = 0; i < kLocalisableLabelCount; ++i) {
     ReplaceIfPresent(reader, L"FUNCTION", i, texts.functionLabels[static_cast<size_t>(i)]);

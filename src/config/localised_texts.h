@@ -15,6 +15,8 @@ struct EditorHint {
 };
 inline constexpr int kEditorHintCount = 7;
 inline constexpr int kHintButton = 1;
+inline constexpr int kHintOrder = 2;
+inline constexpr int kHintGesture = 3;
 inline constexpr int kHintMinimize = 4;
 inline constexpr int kHintClose = 5;
 inline constexpr int kHintDefault = 6;
@@ -34,6 +36,8 @@ struct LocalisedTexts {
   // The presenter board's tips, TIP str7 and str8 after the editor's hints.
   std::wstring leaveBoardHint = L"Esc to leave";
   std::wstring copiedToClipboard = L"Copied to Clipboard";
+  // The extra key's callout hint, TIP str9.
+  std::wstring extraKeyHint = L"Click to select the extra key's function.";
   std::array<std::wstring, 4> orderWords = {L"Order:", L"Left", L"Right", L"Middle"};
   FunctionLabels functionLabels = DefaultFunctionLabels();
   OrderLabels orderLabels = BuildOrderLabels(L"Left", L"Right", L"Middle");

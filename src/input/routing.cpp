@@ -3,6 +3,11 @@
 #include "config/assignments.h"
 
 namespace corvan {
+
+static_assert(kFirstGestureCallout == kGestureSlotBase && kExtraKeyCallout == kExtraKeySlot &&
+                  kOrderCallout == static_cast<int32_t>(std::size(kEditableSlots)),
+              "a callout's number is the editable slot it sets");
+
 namespace {
 
 constexpr int32_t kHintDisplayMs = 3000;
@@ -25,18 +30,25 @@ RoutingAction Tip(const std::wstring& text, Point at, int32_t displayMs) {
 
 }  // namespace
 
-int32_t MainWindowRouting::ButtonRegionAt(Point p) const {
-  for (int32_t i = 0; i < 5; ++i) {
-    if (regions_.active[i] && regions_.buttons[i].Contains(p)) return i;
+int32_t MainWindowRouting::CalloutAt(Point p) const {
+  for (int32_t i = 0; i < kCalloutCount; ++i) {
+    if (regions_.active[static_cast<size_t>(i)] && regions_.callouts[static_cast<size_t>(i)].Contains(p)) return i;
   }
   return -1;
+}
+
+const std::wstring& MainWindowRouting::HintOf(int32_t callout) const {
+  if (callout == kOrderCallout) return texts_.orderHint;
+  if (callout == kExtraKeyCallout) return texts_.extraKeyHint;
+  if (callout >= kFirstGestureCallout) return texts_.gestureHint;
+  return texts_.buttonHint;
 }
 
 RoutingActions MainWindowRouting::OnKeyDown(uint32_t key, const PickerFacts& picker) {
   RoutingActions actions;
   if (key != kKeyEscape || !picker.exists || !picker.visible) return actions;
   actions.push_back(Simple(RoutingAction::ClosePicker));
-  editedButtonSlot_ = -1;
+  editedCallout_ = -1;
   actions.push_back(Simple(RoutingAction::Invalidate));
   return actions;
 }
@@ -44,22 +56,22 @@ RoutingActions MainWindowRouting::OnKeyDown(uint32_t key, const PickerFacts& pic
 RoutingActions MainWindowRouting::OnMouseMove(Point client, const PickerFacts& picker) {
   RoutingActions actions;
   if (picker.exists && !picker.visible) {
-    if (editedButtonSlot_ != -1) actions.push_back(Simple(RoutingAction::Invalidate));
-    editedButtonSlot_ = -1;
+    if (editedCallout_ != -1) actions.push_back(Simple(RoutingAction::Invalidate));
+    editedCallout_ = -1;
   }
 
-  const int32_t button = ButtonRegionAt(client);
-  if (button != hoveredButton_) {
-    hoveredButton_ = button;
+  const int32_t callout = CalloutAt(client);
+  if (callout != hoveredCallout_) {
+    hoveredCallout_ = callout;
     actions.push_back(Simple(RoutingAction::Invalidate));
-    if (button > 0 && !picker.visible) {
-      const Rect& r = regions_.buttons[button];
-      actions.push_back(Tip(texts_.buttonHint, {(r.left + r.right) / 2, r.bottom + kHintBelowRegion}, kHintDisplayMs));
+    if (callout > 0 && !picker.visible) {
+      const Rect& r = regions_.callouts[static_cast<size_t>(callout)];
+      actions.push_back(Tip(HintOf(callout), {(r.left + r.right) / 2, r.bottom + kHintBelowRegion}, kHintDisplayMs));
     } else {
       actions.push_back(Simple(RoutingAction::ResetTip));
     }
   }
-  if (button != -1) return actions;
+  if (callout != -1) return actions;
 
   const int32_t overDefault = regions_.defaultControl.Contains(client) ? 0 : -1;
   if (overDefault != hoveredDefault_) {
@@ -91,10 +103,10 @@ RoutingActions MainWindowRouting::OnLeftButtonDown(Point client, bool onMainWind
   pressedOnDefault_ = hoveredDefault_;
   if (picker.exists && picker.visible && !onPicker) {
     actions.push_back(Simple(RoutingAction::ClosePicker));
-    if (editedButtonSlot_ != -1) actions.push_back(Simple(RoutingAction::Invalidate));
-    editedButtonSlot_ = -1;
+    if (editedCallout_ != -1) actions.push_back(Simple(RoutingAction::Invalidate));
+    editedCallout_ = -1;
   }
-  if (hoveredButton_ == -1 && onMainWindow && hoveredDefault_ == -1 && hoveredControl_ == -1) {
+  if (hoveredCallout_ == -1 && onMainWindow && hoveredDefault_ == -1 && hoveredControl_ == -1) {
     RoutingAction drag{RoutingAction::StartDrag};
     drag.point = client;
     actions.push_back(drag);
@@ -111,11 +123,12 @@ RoutingActions MainWindowRouting::OnOtherButtonDown(Point client, bool onMainWin
 }
 
 void MainWindowRouting::PressCommon(Point, bool onMainWindow, RoutingActions& actions) {
-  if (hoveredButton_ != -1 && regions_.active[hoveredButton_]) {
-    editedButtonSlot_ = hoveredButton_;
+  if (hoveredCallout_ != -1 && regions_.active[static_cast<size_t>(hoveredCallout_)]) {
+    editedCallout_ = hoveredCallout_;
     if (onMainWindow) {
-      const Rect& r = regions_.buttons[hoveredButton_];
-      RoutingAction open{RoutingAction::OpenPickerForSlot};
+      const Rect& r = regions_.callouts[static_cast<size_t>(hoveredCallout_)];
+      RoutingAction open{hoveredCallout_ == kOrderCallout ? RoutingAction::OpenOrderList
+                                                          : RoutingAction::OpenPickerForSlot};
       open.point = {r.left + kPickerOffset.x, r.bottom + kPickerOffset.y};
       actions.push_back(open);
       actions.push_back(Simple(RoutingAction::ResetTip));
@@ -157,13 +170,19 @@ RoutingActions MainWindowRouting::OnPickerChoice(int32_t function, int32_t mode)
     RoutingAction run{RoutingAction::RunFunction};
     run.function = function;
     actions.push_back(run);
-    editedButtonSlot_ = -1;
+    editedCallout_ = -1;
+  } else if (mode == kPickerOrder) {
+    RoutingAction order{RoutingAction::SetOrderAndSave};
+    order.function = function;
+    actions.push_back(order);
+    editedCallout_ = -1;
+    actions.push_back(Simple(RoutingAction::Invalidate));
   } else if (mode == kPickerAssign) {
     RoutingAction assign{RoutingAction::AssignAndSave};
     assign.function = function;
-    if (editedButtonSlot_ != -1) assign.slot = editedButtonSlot_;
+    if (editedCallout_ != -1) assign.slot = editedCallout_;
     actions.push_back(assign);
-    editedButtonSlot_ = -1;
+    editedCallout_ = -1;
     actions.push_back(Simple(RoutingAction::Invalidate));
   }
   return actions;

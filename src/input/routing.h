@@ -9,10 +9,19 @@
 
 namespace corvan {
 
+// The editor's callouts, numbered as the editable slots they set (config/assignments.h: the five
+// buttons, the four gesture directions, the extra key), then the button order.
+inline constexpr int32_t kCalloutCount = 11;
+inline constexpr int32_t kFirstSideButtonCallout = 3;
+inline constexpr int32_t kFirstGestureCallout = 5;
+inline constexpr int32_t kExtraKeyCallout = 9;
+inline constexpr int32_t kOrderCallout = 10;
+
 // The hot places of the mouse picture, in client coordinates, as the editor lays them out.
 struct EditorHotRegions {
-  std::array<Rect, 5> buttons{};                          // index i belongs to slot bt0 + i
-  std::array<bool, 5> active{false, false, false, true, true};  // only the side buttons react
+  std::array<Rect, kCalloutCount> callouts{};  // by callout number
+  // The main buttons have no callout: a reassigned left button could leave the user no way to click.
+  std::array<bool, kCalloutCount> active{false, false, false, true, true, true, true, true, true, true, true};
   Rect defaultControl{};
   Point defaultTipAnchor{};
   Rect minimize{};
@@ -21,12 +30,16 @@ struct EditorHotRegions {
 
 struct RoutingTexts {
   std::wstring buttonHint = L"Click to select button functions.";
+  std::wstring orderHint = L"Click to change button mapping.";
+  std::wstring gestureHint = L"Click to select gesture functions.";
+  std::wstring extraKeyHint = L"Click to select the extra key's function.";
   std::wstring defaultHint = L"Default";
   std::wstring minimizeHint = L"Minimize";
   std::wstring closeHint = L"Close";
 };
 
-enum class PickerMode { Editor, QuickLaunch };
+// Editor: a slot's function; QuickLaunch: a function to run; ButtonOrder: the six button orders.
+enum class PickerMode { Editor, QuickLaunch, ButtonOrder };
 
 struct PickerFacts {
   bool exists = true;
@@ -37,6 +50,7 @@ struct PickerFacts {
 inline constexpr uint32_t kPickerChoiceMessage = 0x2F95;
 inline constexpr int32_t kPickerAssign = 0;
 inline constexpr int32_t kPickerRun = 1;
+inline constexpr int32_t kPickerOrder = 2;
 inline constexpr uint32_t kKeyEscape = 0x1B;
 
 // One thing the main window must do. Points are client coordinates unless `screen` is set.
@@ -48,11 +62,13 @@ struct RoutingAction {
     HideTipWindow,
     ClosePicker,
     OpenPickerForSlot,  // top-level menu, editor mode, top-left at point (client)
+    OpenOrderList,      // the six button orders, top-left at point (client)
     StartDrag,          // post WM_NCLBUTTONDOWN/HTCAPTION with the click's point
     Minimize,
     HideMainWindow,     // and start timer 111 with 300 ms
     ApplyFactoryDefaults,
     AssignAndSave,      // slot = function, then save; slot -1 saves unchanged settings
+    SetOrderAndSave,    // the button order = function, then save
     RunFunction,
   };
   Kind kind;
@@ -85,25 +101,26 @@ class MainWindowRouting {
   RoutingActions OnRawMouseButton(const PickerFacts& picker, bool foregroundIsMagnifier, bool cursorOverPicker);
 
   void SetRegions(const EditorHotRegions& regions) { regions_ = regions; }
-  int32_t hoveredButton() const { return hoveredButton_; }
+  int32_t hoveredCallout() const { return hoveredCallout_; }
   int32_t hoveredDefault() const { return hoveredDefault_; }
   int32_t hoveredControl() const { return hoveredControl_; }
   int32_t pressedControl() const { return pressedControl_; }
-  int32_t editedButtonSlot() const { return editedButtonSlot_; }
+  int32_t editedCallout() const { return editedCallout_; }
 
  private:
-  int32_t ButtonRegionAt(Point p) const;
+  int32_t CalloutAt(Point p) const;
+  const std::wstring& HintOf(int32_t callout) const;
   void PressCommon(Point client, bool onMainWindow, RoutingActions& actions);
   void ControlPress(RoutingActions& actions);
 
   EditorHotRegions regions_;
   RoutingTexts texts_;
-  int32_t hoveredButton_ = -1;
+  int32_t hoveredCallout_ = -1;
   int32_t hoveredDefault_ = -1;
   int32_t hoveredControl_ = -1;
   int32_t pressedOnDefault_ = -1;
   int32_t pressedControl_ = -1;
-  int32_t editedButtonSlot_ = -1;
+  int32_t editedCallout_ = -1;
 };
 
 }  // namespace corvan

@@ -99,11 +99,19 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         ClientToScreen(hwnd(), &screen);
         if (QxItemList* picker = overlays_.picker()) {
           picker->Fill(state_.functionCatalogue.entries, 0);
-          const int32_t slot = routing_.editedButtonSlot();
+          const int32_t slot = routing_.editedCallout();
           if (slot >= 0 && slot < static_cast<int32_t>(std::size(kEditableSlots))) {
             picker->SetCurrent(state_.assignments.*kEditableSlots[slot]);
           }
           overlays_.ShowPicker({screen.x, screen.y}, PickerMode::Editor);
+        }
+        break;
+      case RoutingAction::OpenOrderList:
+        ClientToScreen(hwnd(), &screen);
+        if (QxItemList* picker = overlays_.picker()) {
+          picker->Fill(ButtonOrderRows(state_.texts.orderLabels), 0);
+          picker->SetCurrent(state_.assignments.buttonOrder);
+          overlays_.ShowPicker({screen.x, screen.y}, PickerMode::ButtonOrder);
         }
         break;
       case RoutingAction::StartDrag:
@@ -121,6 +129,12 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
       case RoutingAction::AssignAndSave:
         AssignEditableSlot(state_.assignments, action.slot, action.function);
         SaveSettings();
+        break;
+      case RoutingAction::SetOrderAndSave:
+        if (IsButtonOrder(action.function)) {
+          state_.assignments.buttonOrder = action.function;
+          SaveSettings();
+        }
         break;
       case RoutingAction::RunFunction:
         dispatcher_.RunFunction(action.function);

@@ -68,9 +68,13 @@ void CCorvanAssistantDlg::Localise() {
   Win32ProfileReader reader(state_.programDir + kLanguageFileName);
   LoadLanguageFile(reader, state_.texts);
   const auto& hints = state_.texts.editorHints;
-  routing_ = MainWindowRouting(EditorHotRegions{},
-                               RoutingTexts{hints[kHintButton].text, hints[kHintDefault].text,
-                                            hints[kHintMinimize].text, hints[kHintClose].text});
+  routing_ = MainWindowRouting(EditorHotRegions{}, RoutingTexts{.buttonHint = hints[kHintButton].text,
+                                                                .orderHint = hints[kHintOrder].text,
+                                                                .gestureHint = hints[kHintGesture].text,
+                                                                .extraKeyHint = state_.texts.extraKeyHint,
+                                                                .defaultHint = hints[kHintDefault].text,
+                                                                .minimizeHint = hints[kHintMinimize].text,
+                                                                .closeHint = hints[kHintClose].text});
 }
 
 void CCorvanAssistantDlg::BuildCatalogue() {
@@ -89,11 +93,11 @@ void CCorvanAssistantDlg::SetUpSkin() { skin_.SetUp(hwnd()); }
 bool CCorvanAssistantDlg::OnPaint() {
   EditorPaintInput editor;
   editor.catalogue = &state_.functionCatalogue;
-  editor.buttonSlots = {state_.assignments.bt0, state_.assignments.bt1, state_.assignments.bt2, state_.assignments.bt3,
-                        state_.assignments.bt4};
+  for (size_t slot = 0; slot < std::size(kEditableSlots); ++slot) editor.slots[slot] = state_.assignments.*kEditableSlots[slot];
+  editor.buttonOrder = state_.assignments.buttonOrder;
   editor.texts = &state_.texts;
-  editor.hoveredButton = routing_.hoveredButton();
-  editor.editedButton = routing_.editedButtonSlot();
+  editor.hoveredCallout = routing_.hoveredCallout();
+  editor.editedCallout = routing_.editedCallout();
   editor.hoveredDefault = routing_.hoveredDefault();
   editor.pressedControl = routing_.pressedControl();
   editor.hoveredControl = routing_.hoveredControl();
@@ -343,7 +347,7 @@ void CCorvanAssistantDlg::RunShowStep(ShowStep step) {
 }
 
 bool CCorvanAssistantDlg::OnSetCursor(HWND, UINT, UINT) {
-  if (routing_.hoveredButton() == -1 && routing_.hoveredDefault() == -1 && routing_.hoveredControl() == -1) {
+  if (routing_.hoveredCallout() == -1 && routing_.hoveredDefault() == -1 && routing_.hoveredControl() == -1) {
     return false;
   }
   SetCursor(LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_HAND_CURSOR)));

@@ -126,6 +126,7 @@ struct TextFormat {
   TextAlign horizontal = TextAlign::Near;
   TextAlign vertical = TextAlign::Near;
   Trimming trimming = Trimming::None;
+  bool oneLine = false;  // never wrapped: a text too long for its box is trimmed on its line
   bool operator==(const TextFormat&) const = default;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/editor_paint.h"
 
+#include "ui/editor_layout.h"
+
 namespace corvan {
 namespace {
 
@@ -15,32 +17,25 @@ constexpr float kControlsFontPx = 15;
 constexpr float kCalloutFontPx = 18;
 constexpr RectF kMeasureLayout{0, 0, 1024, 100};
 constexpr TextFormat kCentred{TextAlign::Center, TextAlign::Center, Trimming::Word};
+constexpr TextFormat kTrimmedOnOneLine{TextAlign::Near, TextAlign::Center, Trimming::EllipsisCharacter, true};
+constexpr TextFormat kTitleFormat{TextAlign::Near, TextAlign::Far, Trimming::EllipsisCharacter, true};
 
-struct Segment {
-  PointF from;
-  PointF to;
-};
-
-// A callout's leader line: the short arrow segment, then the two segments to the box. The yellow
-// line is the black one a pixel higher.
-struct Leader {
-  Segment arrow;
-  Segment toBend;
-  Segment toBox;
-};
-constexpr Leader kLeaderBt3{{{380, 276}, {379, 275}}, {{376, 272}, {366, 262}}, {{366, 262}, {336, 262}}};
-constexpr Leader kLeaderBt4{{{420, 246}, {421, 247}}, {{424, 250}, {434, 260}}, {{434, 260}, {444, 260}}};
-
-Segment Raised(Segment s) { return {{s.from.x, s.from.y - 1}, {s.to.x, s.to.y - 1}}; }
+// A leader or a gesture's sign: black, then yellow a pixel higher.
+LineSegment Raised(LineSegment s) { return {{s.from.x, s.from.y - 1}, {s.to.x, s.to.y - 1}}; }
 
 void DrawLeader(Canvas& canvas, const Leader& leader, Argb colour, bool raised) {
   const Pen arrow{colour, 6, LineCap::ArrowAnchor, LineCap::Flat};
   const Pen line{colour, 4, LineCap::Round, LineCap::Flat};
   for (const auto& [pen, segment] : {std::pair{arrow, leader.arrow}, std::pair{line, leader.toBend},
                                      std::pair{line, leader.toBox}}) {
-    const Segment s = raised ? Raised(segment) : segment;
+    const LineSegment s = raised ? Raised(segment) : segment;
     canvas.DrawLine(pen, s.from, s.to);
   }
+}
+
+void DrawSign(Canvas& canvas, const LineSegment& sign, Argb colour, bool raised) {
+  const LineSegment s = raised ? Raised(sign) : sign;
+  canvas.DrawLine(Pen{colour, 4, LineCap::ArrowAnchor, LineCap::Round}, s.from, s.to);
 }
 
 RectF ToRectF(const Rect& r) {
@@ -81,51 +76,64 @@ void PaintEditorControls(Canvas& canvas, const EditorPaintInput& input, EditorHo
   }
 }
 
-std::wstring CalloutText(const EditorPaintInput& input, int32_t slot) {
-  const _QxItemListDB* entry = input.catalogue ? input.catalogue->Find(input.buttonSlots[static_cast<size_t>(slot)]) : nullptr;
+std::wstring FunctionText(const EditorPaintInput& input, int32_t slot) {
+  const _QxItemListDB* entry = input.catalogue ? input.catalogue->Find(input.slots[static_cast<size_t>(slot)]) : nullptr;
   if (!entry) return L"No function";
   return entry->label.empty() ? L"..." : entry->label;
 }
 
+std::wstring CalloutText(const EditorPaintInput& input, int32_t callout) {
+  if (callout == kOrderCallout) return OrderText(input.texts->orderLabels, input.buttonOrder);
+  return FunctionText(input, callout);
+}
+
+void PaintCalloutBox(Canvas& canvas, const CalloutPlace& place, const std::wstring& text, const Font& font,
+                     bool highlighted) {
+  const float tx = place.x, ty = place.y, w = place.textWidth, h = place.height;
+  canvas.Fill(SolidBrush{0x80202020}, place.Outline());
+  canvas.Fill(SolidBrush{highlighted ? 0x80101010u : 0x80303030u}, RectF{tx + 2 + w, ty + 1, h, h});
+  const float cx = tx + 2 + w + h / 2;
+  canvas.DrawLine(Pen{highlighted ? 0xFCFFFFFFu : 0x7A101010u, h / 2 - 6, LineCap::ArrowAnchor, LineCap::Flat},
+                  {cx, ty + h - 5}, {cx, ty + h - 6});
+  const TextFormat format = place.trimmed ? kTrimmedOnOneLine : kCentred;
+  canvas.DrawString(text, font, SolidBrush{0x80000000}, RectF{tx + 1, ty + 1, w, h}, format);
+  canvas.DrawString(text, font, SolidBrush{highlighted ? 0xFAFFFFFFu : 0xFAC8C8C8u}, RectF{tx, ty, w, h}, format);
+}
+
 void PaintCallouts(Canvas& canvas, const EditorPaintInput& input, EditorHotRegions& regions) {
   const Font font{kTahoma, kCalloutFontPx};
-  DrawLeader(canvas, kLeaderBt3, kBlack, false);
-  DrawLeader(canvas, kLeaderBt3, kYellow, true);
-  DrawLeader(canvas, kLeaderBt4, kBlack, false);
-  DrawLeader(canvas, kLeaderBt4, kYellow, true);
+  const Font titleFont{kTahoma, kControlsFontPx};
+  std::array<std::wstring, kCalloutCount> texts;
+  std::array<float, kCalloutCount> widths{};
+  for (int32_t id = kFirstSideButtonCallout; id < kCalloutCount; ++id) {
+    texts[static_cast<size_t>(id)] = CalloutText(input, id);
+    widths[static_cast<size_t>(id)] = canvas.MeasureString(texts[static_cast<size_t>(id)], font, kMeasureLayout, kCentred).width;
+  }
+  // Every label is one line of one font: its height places every box.
+  const float lineHeight = canvas.MeasureString(texts[kFirstSideButtonCallout], font, kMeasureLayout, kCentred).height;
+  const std::wstring& title = input.texts->orderWords[0];
+  const float titleHeight = canvas.MeasureString(title, titleFont, kMeasureLayout, kCentred).height;
+  const auto places = LayOutCallouts(widths, lineHeight, titleHeight);
 
-  // Every label is one line of one font: its height places both boxes.
-  const float lineHeight = canvas.MeasureString(CalloutText(input, 3), font, kMeasureLayout, kCentred).height;
-  const struct {
-    int32_t slot;
-    float anchorX;
-    float anchorY;
-    bool toTheLeft;
-  } callouts[] = {
-      {3, 326, static_cast<float>(static_cast<int32_t>(261 - lineHeight / 2)), true},
-      {4, 430, static_cast<float>(static_cast<int32_t>(259 - lineHeight / 2)), false},
-  };
-  for (const auto& callout : callouts) {
-    if (!regions.active[static_cast<size_t>(callout.slot)]) continue;
-    const std::wstring text = CalloutText(input, callout.slot);
-    const SizeF size = canvas.MeasureString(text, font, kMeasureLayout, kCentred);
-    const float w = size.width;
-    const float h = size.height;
-    const float tx = callout.toTheLeft ? callout.anchorX - static_cast<float>(static_cast<int32_t>(w + 24))
-                                       : callout.anchorX + 24;
-    const float ty = (callout.anchorY + 14) - h / 2;
-    regions.buttons[static_cast<size_t>(callout.slot)] =
-        Rect{static_cast<int32_t>(tx), static_cast<int32_t>(ty), static_cast<int32_t>(tx + 2 + w + h),
-             static_cast<int32_t>(ty + h + 1)};
-    const bool highlighted = input.hoveredButton == callout.slot || input.editedButton == callout.slot;
-
-    canvas.Fill(SolidBrush{0x80202020}, RectF{tx - 1, ty - 1, w + h + 5, h + 4});
-    canvas.Fill(SolidBrush{highlighted ? 0x80101010u : 0x80303030u}, RectF{tx + 2 + w, ty + 1, h, h});
-    const float cx = tx + 2 + w + h / 2;
-    canvas.DrawLine(Pen{highlighted ? 0xFCFFFFFFu : 0x7A101010u, h / 2 - 6, LineCap::ArrowAnchor, LineCap::Flat},
-                    {cx, ty + h - 5}, {cx, ty + h - 6});
-    canvas.DrawString(text, font, SolidBrush{0x80000000}, RectF{tx + 1, ty + 1, w, h}, kCentred);
-    canvas.DrawString(text, font, SolidBrush{highlighted ? 0xFAFFFFFFu : 0xFAC8C8C8u}, RectF{tx, ty, w, h}, kCentred);
+  for (const auto& place : places) {
+    if (!place || !place->leader) continue;
+    DrawLeader(canvas, *place->leader, kBlack, false);
+    DrawLeader(canvas, *place->leader, kYellow, true);
+  }
+  for (const auto& place : places) {
+    if (!place || !place->sign) continue;
+    DrawSign(canvas, *place->sign, kBlack, false);
+    DrawSign(canvas, *place->sign, kYellow, true);
+  }
+  for (int32_t id = kFirstSideButtonCallout; id < kCalloutCount; ++id) {
+    const auto& place = places[static_cast<size_t>(id)];
+    if (!place || !regions.active[static_cast<size_t>(id)]) continue;
+    regions.callouts[static_cast<size_t>(id)] = place->Hot();
+    if (place->title) {
+      canvas.DrawString(title, titleFont, SolidBrush{0xFAC8C8C8}, *place->title, kTitleFormat);
+    }
+    const bool highlighted = input.hoveredCallout == id || input.editedCallout == id;
+    PaintCalloutBox(canvas, *place, texts[static_cast<size_t>(id)], font, highlighted);
   }
 }
 

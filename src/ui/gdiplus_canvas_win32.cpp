@@ -136,6 +136,7 @@ Gdiplus::StringAlignment ToAlignment(TextAlign align) {
 void ApplyFormat(Gdiplus::StringFormat& out, const TextFormat& format) {
   out.SetAlignment(ToAlignment(format.horizontal));
   out.SetLineAlignment(ToAlignment(format.vertical));
+  if (format.oneLine) out.SetFormatFlags(out.GetFormatFlags() | Gdiplus::StringFormatFlagsNoWrap);
   switch (format.trimming) {
     case Trimming::Word:
       out.SetTrimming(Gdiplus::StringTrimmingWord);

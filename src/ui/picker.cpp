@@ -14,6 +14,26 @@ int32_t HeightOf(const PickerRows& rows, int32_t index) {
 
 }  // namespace
 
+PickerRows ButtonOrderRows(const OrderLabels& labels) {
+  PickerRows rows;
+  for (int32_t order = 0; order < static_cast<int32_t>(labels.size()); ++order) {
+    _QxItemListDB row;
+    row.index = order;
+    row.label = OrderText(labels, order);
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+int32_t ChoiceKind(PickerMode mode) {
+  switch (mode) {
+    case PickerMode::QuickLaunch: return kPickerRun;
+    case PickerMode::ButtonOrder: return kPickerOrder;
+    case PickerMode::Editor: break;
+  }
+  return kPickerAssign;
+}
+
 int32_t PickerRowHeight(const _QxItemListDB& row) {
   return row.kind == kKindTall ? kPickerOtherRowHeight : kPickerRowHeight;
 }

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "config/catalogue.h"
+#include "config/function_labels.h"
+#include "input/routing.h"
 #include "core/geometry.h"
 
 namespace corvan {
@@ -16,6 +18,13 @@ inline constexpr int32_t kPickerInset = 4;           // above the first row and 
 inline constexpr int32_t kSubListOverlap = 11;
 
 using PickerRows = std::vector<_QxItemListDB>;
+
+// The six button orders as rows of the picker, each standing at its order value.
+PickerRows ButtonOrderRows(const OrderLabels& labels);
+
+// What a chosen row asks of the owner in a picker of this mode (kPickerAssign, kPickerRun or
+// kPickerOrder).
+int32_t ChoiceKind(PickerMode mode);
 
 int32_t PickerRowHeight(const _QxItemListDB& row);
 // 8 plus the heights of the rows.

@@ -107,7 +107,7 @@ void QxItemList::CloseSubList() {
 
 void QxItemList::ChooseRow(int32_t row) {
   PostMessageW(GetWindow(hwnd(), GW_OWNER), kPickerChoiceMessage, static_cast<WPARAM>(visible_[static_cast<size_t>(row)].index),
-               mode_ == PickerMode::QuickLaunch ? kPickerRun : kPickerAssign);
+               ChoiceKind(mode_));
 }
 
 void QxItemList::OnKey(uint32_t key) {

@@ -41,7 +41,8 @@ class QxItemList : public Dialog {
   // The animation thread, or the surface the list is composed on: only while the list is open.
   bool holdsThreadOrPicture() const { return animation_.started() || surface_.dc() != nullptr; }
   int opacity() const { return opacity_; }
-  bool openedForAssignment() const { return mode_ == PickerMode::Editor; }
+  // Opened from the editor: a slot's function or the button order, not a function to run.
+  bool openedForAssignment() const { return mode_ != PickerMode::QuickLaunch; }
   PickerMode mode() const { return mode_; }
   // The picker or one of its sub-lists.
   bool OwnsWindow(HWND window) const;

@@ -107,9 +107,12 @@ inline void ExpectThePresenterTipsFollowTheEditorsHints(const LanguageFileLoader
   const LocalisedTexts english = load("[TIP]\nstr1=Klicken\n");
   EXPECT_EQ(english.leaveBoardHint, L"Esc to leave");
   EXPECT_EQ(english.copiedToClipboard, L"Copied to Clipboard");
-  const LocalisedTexts german = load("[TIP]\nstr7=Esc beendet\nstr8=In die Zwischenablage kopiert\n");
+  EXPECT_EQ(english.extraKeyHint, L"Click to select the extra key's function.");
+  const LocalisedTexts german =
+      load("[TIP]\nstr7=Esc beendet\nstr8=In die Zwischenablage kopiert\nstr9=Klicken: Funktion der Zusatztaste\n");
   EXPECT_EQ(german.leaveBoardHint, L"Esc beendet");
   EXPECT_EQ(german.copiedToClipboard, L"In die Zwischenablage kopiert");
+  EXPECT_EQ(german.extraKeyHint, L"Klicken: Funktion der Zusatztaste");
   EXPECT_EQ(german.editorHints[6].text, L"Default");
 }
 

@@ -84,12 +84,13 @@ TEST(FactoryDefaults, ResetsEverySlotThenSavesRepaintsAndPulses) {
   }
 }
 
-// The editor numbers its slots: the five buttons, then the gestures up, down, left, right.
+// The editor numbers its slots: the five buttons, the gestures up, down, left, right, the extra key.
 TEST(Assignments, TheEditorsSlotNumbersReachTheirSlotsAndNothingElse) {
   struct Row { int32_t slot; SlotMember member; };
   const Row rows[] = {
       {0, &Assignments::bt0},       {3, &Assignments::bt3},         {4, &Assignments::bt4},
       {5, &Assignments::gestureUp}, {6, &Assignments::gestureDown}, {8, &Assignments::gestureRight},
+      {9, &Assignments::extraKey},
   };
   for (const Row& row : rows) {
     Assignments a;
@@ -99,11 +100,16 @@ TEST(Assignments, TheEditorsSlotNumbersReachTheirSlotsAndNothingElse) {
     for (const StoredSlot& stored : kStoredSlots) changed += (a.*stored.slot != 0);
     EXPECT_EQ(changed, 1) << row.slot;
   }
-  for (int32_t outside : {-1, 9, 1000}) {
+  for (int32_t outside : {-1, 10, 1000}) {
     Assignments a;
     EXPECT_FALSE(AssignEditableSlot(a, outside, 17));
     for (const StoredSlot& stored : kStoredSlots) EXPECT_EQ(a.*stored.slot, 0) << outside;
   }
+}
+
+TEST(Assignments, ButtonOrdersAreTheSixTheReceiverUnderstands) {
+  for (int32_t order : {0, 3, 5}) EXPECT_TRUE(IsButtonOrder(order)) << order;
+  for (int32_t order : {-1, 6, 255}) EXPECT_FALSE(IsButtonOrder(order)) << order;
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ std::vector<Call> CallsOf(const RecordingCanvas& canvas) {
   return found;
 }
 
-// The drawn text calls of the callouts: shadow then text for bt3, then for bt4.
+// The drawn text calls of the callouts: shadow then text for bt3, then for bt4, the gestures, the
+// extra key and the button order.
 std::vector<Text> CalloutTexts(const RecordingCanvas& canvas) {
   std::vector<Text> texts;
   for (const Text& t : CallsOf<Text>(canvas)) {
@@ -43,7 +44,7 @@ EditorPaintInput Input(int32_t bt3, int32_t bt4) {
   EditorPaintInput input;
   input.catalogue = &kCatalogue;
   input.texts = &kEnglish;
-  input.buttonSlots = {0, 0, 0, bt3, bt4};
+  input.slots = {0, 0, 0, bt3, bt4};
   return input;
 }
 
@@ -59,23 +60,23 @@ TEST(EditorPaint, BoxesGrowAwayFromThePictureWhateverTheirLabels) {
     RecordingCanvas canvas;
     const EditorHotRegions regions = PaintEditor(canvas, Input(row.bt3, row.bt4));
     const std::vector<Text> texts = CalloutTexts(canvas);
-    ASSERT_EQ(texts.size(), 4u) << row.name;
+    ASSERT_EQ(texts.size(), 16u) << row.name;
     EXPECT_EQ(texts[1].text, row.left) << row.name;
     EXPECT_EQ(texts[3].text, row.right) << row.name;
     const std::vector<Fill> fills = CallsOf<Fill>(canvas);
-    // The box fills are the ones in 0x80202020: bt3's first, then bt4's.
+    // The box fills are the ones in 0x80202020: bt3's first, then bt4's, then the others'.
     std::vector<RectF> boxes;
     for (const Fill& f : fills) {
       if (std::get<SolidBrush>(f.brush).color == 0x80202020) boxes.push_back(std::get<RectF>(f.shape));
     }
-    ASSERT_EQ(boxes.size(), 2u) << row.name;
+    ASSERT_EQ(boxes.size(), 8u) << row.name;
     EXPECT_NEAR(boxes[0].right(), 306 + kLine, 1.0) << row.name << ": the left box ends by the picture";
     EXPECT_EQ(boxes[1].x, 453) << row.name << ": the right box starts by the picture";
     EXPECT_FLOAT_EQ(boxes[1].width, 9 * static_cast<float>(row.right.size()) + kLine + 5) << row.name;
     // The hot rectangles are the boxes' text and drop-down square.
-    EXPECT_EQ(regions.buttons[4].left, 454) << row.name;
-    EXPECT_EQ(regions.buttons[3].right, static_cast<int32_t>(boxes[0].x + 1 + 2 + boxes[0].width - 5)) << row.name;
-    EXPECT_EQ(regions.buttons[0], Rect{}) << "buttons without a callout have no hot place";
+    EXPECT_EQ(regions.callouts[4].left, 454) << row.name;
+    EXPECT_EQ(regions.callouts[3].right, static_cast<int32_t>(boxes[0].x + 1 + 2 + boxes[0].width - 5)) << row.name;
+    EXPECT_EQ(regions.callouts[0], Rect{}) << "buttons without a callout have no hot place";
   }
 }
 
@@ -128,8 +129,8 @@ TEST(EditorPaint, TheHoveredOrEditedCalloutIsHighlighted) {
   };
   for (const Row& row : rows) {
     EditorPaintInput input = Input(kCatalogue.forwardId, kCatalogue.backwardId);
-    input.hoveredButton = row.hovered;
-    input.editedButton = row.edited;
+    input.hoveredCallout = row.hovered;
+    input.editedCallout = row.edited;
     RecordingCanvas canvas;
     PaintEditor(canvas, input);
     EXPECT_EQ(Looks(canvas), row.looks) << row.name;
@@ -194,13 +195,84 @@ TEST(EditorPaint, LeaderLinesBlackThenYellowAPixelHigher) {
   for (const Line& l : CallsOf<Line>(canvas)) {
     if (l.pen.color == 0xFE000000 || l.pen.color == 0xFEFFFF00) leaders.push_back(l);
   }
-  ASSERT_EQ(leaders.size(), 12u);
+  // Four leaders (the side buttons, the extra key, the order) of three segments, and four gesture
+  // signs, each black then yellow.
+  ASSERT_EQ(leaders.size(), 32u);
   EXPECT_EQ(leaders[0], (Line{Pen{0xFE000000, 6, LineCap::ArrowAnchor, LineCap::Flat}, {380, 276}, {379, 275}}));
   EXPECT_EQ(leaders[1], (Line{Pen{0xFE000000, 4, LineCap::Round, LineCap::Flat}, {376, 272}, {366, 262}}));
   EXPECT_EQ(leaders[3], (Line{Pen{0xFEFFFF00, 6, LineCap::ArrowAnchor, LineCap::Flat}, {380, 275}, {379, 274}}));
   EXPECT_EQ(leaders[5], (Line{Pen{0xFEFFFF00, 4, LineCap::Round, LineCap::Flat}, {366, 261}, {336, 261}}));
   EXPECT_EQ(leaders[6], (Line{Pen{0xFE000000, 6, LineCap::ArrowAnchor, LineCap::Flat}, {420, 246}, {421, 247}}));
   EXPECT_EQ(leaders[11], (Line{Pen{0xFEFFFF00, 4, LineCap::Round, LineCap::Flat}, {434, 259}, {444, 259}}));
+}
+
+TEST(EditorPaint, EveryCalloutShowsWhatItsSlotHolds) {
+  LocalisedTexts german;
+  german.orderWords = {L"Reihenfolge:", L"Links", L"Rechts", L"Mitte"};
+  german.orderLabels = BuildOrderLabels(L"Links", L"Rechts", L"Mitte");
+  struct Row { const char* name; int32_t callout; int32_t value; const LocalisedTexts* texts; std::wstring shown; };
+  const Row rows[] = {
+      {"gesture up",                     5, 12, &kEnglish, L"Copy"},
+      {"gesture right with nothing",     8, 0,  &kEnglish, L"No function"},
+      {"the extra key",                  9, 13, &kEnglish, L"Paste"},
+      {"an extra key beyond the catalogue", 9, 99, &kEnglish, L"No function"},
+      {"the order",                     10, 3,  &kEnglish, L"Right \u00B7 Middle \u00B7 Left"},
+      {"an order out of range",         10, 9,  &kEnglish, L"Middle \u00B7 Left \u00B7 Right"},
+      {"a negative order",              10, -1, &kEnglish, L"Middle \u00B7 Left \u00B7 Right"},
+      {"a language file's order words", 10, 0,  &german,   L"Mitte \u00B7 Links \u00B7 Rechts"},
+  };
+  for (const Row& row : rows) {
+    EditorPaintInput input = Input(kCatalogue.forwardId, kCatalogue.backwardId);
+    input.texts = row.texts;
+    if (row.callout == kOrderCallout) {
+      input.buttonOrder = row.value;
+    } else {
+      input.slots[static_cast<size_t>(row.callout)] = row.value;
+    }
+    RecordingCanvas canvas;
+    PaintEditor(canvas, input);
+    const std::vector<Text> texts = CalloutTexts(canvas);
+    ASSERT_EQ(texts.size(), 16u) << row.name;
+    // Callouts are painted in their order from bt3 on, each as shadow then text.
+    EXPECT_EQ(texts[static_cast<size_t>(2 * (row.callout - kFirstSideButtonCallout) + 1)].text, row.shown) << row.name;
+    bool titled = false;
+    for (const Text& t : CallsOf<Text>(canvas)) titled = titled || t.text == row.texts->orderWords[0];
+    EXPECT_TRUE(titled) << row.name << ": the order's box carries its title";
+  }
+}
+
+TEST(EditorPaint, EveryCalloutReactsWhereItIsPainted) {
+  RecordingCanvas canvas;
+  const EditorHotRegions regions = PaintEditor(canvas, Input(kCatalogue.forwardId, kCatalogue.backwardId));
+  std::vector<RectF> boxes;
+  for (const Fill& f : CallsOf<Fill>(canvas)) {
+    if (std::get<SolidBrush>(f.brush).color == 0x80202020) boxes.push_back(std::get<RectF>(f.shape));
+  }
+  ASSERT_EQ(boxes.size(), 8u);
+  for (int32_t id = kFirstSideButtonCallout; id < kCalloutCount; ++id) {
+    const Rect& hot = regions.callouts[static_cast<size_t>(id)];
+    const RectF& box = boxes[static_cast<size_t>(id - kFirstSideButtonCallout)];
+    EXPECT_LT(hot.left, hot.right) << id;
+    EXPECT_TRUE(hot.left >= box.x && hot.top >= box.y && hot.right <= box.right() && hot.bottom <= box.bottom()) << id;
+  }
+}
+
+TEST(EditorPaint, ALabelTooLongForItsRoomEndsInAnEllipsisOnOneLine) {
+  LocalisedTexts texts;
+  texts.functionLabels[13] = std::wstring(40, L'W');  // "Copy", 360 pixels wide here
+  const Catalogue renamed = BuildCatalogue(texts.functionLabels, false);
+  EditorPaintInput input = Input(renamed.forwardId, renamed.backwardId);
+  input.catalogue = &renamed;
+  input.slots[kExtraKeyCallout] = 12;
+  RecordingCanvas canvas;
+  PaintEditor(canvas, input);
+  const Text& extraKey = CalloutTexts(canvas)[static_cast<size_t>(2 * (kExtraKeyCallout - kFirstSideButtonCallout) + 1)];
+  EXPECT_EQ(extraKey.format.trimming, Trimming::EllipsisCharacter);
+  EXPECT_TRUE(extraKey.format.oneLine);
+  EXPECT_LT(extraKey.box.width, 360);
+  EXPECT_GE(extraKey.box.x, 0);
+  const Text& bt3 = CalloutTexts(canvas)[1];
+  EXPECT_FALSE(bt3.format.oneLine) << "a label with room is drawn as it always was";
 }
 
 }  // namespace

@@ -129,5 +129,25 @@ TEST(Picker, TheWheelStopsWhereTheListEnds) {
   EXPECT_EQ(scroll.targetRow(), 0);
 }
 
+TEST(Picker, TheButtonOrderListHasTheSixOrdersEachAtItsValue) {
+  const PickerRows rows = ButtonOrderRows(BuildOrderLabels(L"Links", L"Rechts", L"Mitte"));
+  ASSERT_EQ(rows.size(), 6u);
+  EXPECT_EQ(rows[0].label, L"Mitte \u00B7 Links \u00B7 Rechts");
+  EXPECT_EQ(rows[4].label, L"Links \u00B7 Rechts \u00B7 Mitte");
+  for (int32_t order = 0; order < 6; ++order) {
+    const _QxItemListDB& row = rows[static_cast<size_t>(order)];
+    EXPECT_EQ(row.index, order) << "the choice names the order";
+    EXPECT_EQ(row.kind, kKindItem) << "no row opens a sub-list";
+    EXPECT_EQ(row.parent, 0);
+  }
+  EXPECT_EQ(PickerListHeight(rows), 8 + 6 * kPickerRowHeight);
+}
+
+TEST(Picker, AChoiceAsksWhatTheListWasOpenedFor) {
+  EXPECT_EQ(ChoiceKind(PickerMode::Editor), kPickerAssign);
+  EXPECT_EQ(ChoiceKind(PickerMode::QuickLaunch), kPickerRun);
+  EXPECT_EQ(ChoiceKind(PickerMode::ButtonOrder), kPickerOrder);
+}
+
 }  // namespace
 }  // namespace corvan
