@@ -8,9 +8,12 @@ work=$(mktemp -d)
 trap 'cleanup; rm -rf "$work"' EXIT
 use_standin_receivers "$work" 6
 
-# An order the receiver does not know is kept as stored until the user chooses one.
+# An order the receiver does not know is kept as stored until the user chooses one. (A key that
+# holds values is read as it is: the side buttons are given Forward and Backward, 15 and 14.)
 delete_key
 set_value order 9
+set_value bt3 15
+set_value bt4 14
 : >"$transcript"
 start_resident_copy
 wait_until 10 reg_value bt4 || fail "the first save wrote nothing"
