@@ -128,7 +128,9 @@ def box_footprint(place, camera, half_x, y0, y1, grow=0.0):
 EXTRA_KEY = (302, 197)
 
 
-def product_picture(supersample=3):
+def product_picture(supersample=3, zoom=1):
+    """The main window's picture; `zoom` 2 draws the same picture with twice the pixels, for
+    displays at more than 100 % scale."""
     camera, place = product_camera()
     receiver_place = r3.Placement(118.0, camera.ground_point(548.0, 392.0))
     mats = m.MouseMaterials(logo_mask())
@@ -139,7 +141,9 @@ def product_picture(supersample=3):
         r3.SceneObject(body_mesh, receiver_place, m.receiver_body_material),
         r3.SceneObject(plug_mesh, receiver_place, m.receiver_plug_material),
     ]
-    rendered = r3.render(objects, camera, PICTURE_W, PICTURE_H, supersample=supersample, exposure=1.05)
+    zoomed_camera = r3.Camera(ELEVATION, camera.scale * zoom, camera.tx * zoom, camera.ty * zoom)
+    rendered = r3.render(objects, zoomed_camera, PICTURE_W * zoom, PICTURE_H * zoom, supersample=supersample,
+                         exposure=1.05)
 
     shadow_wide = path_of(footprint(place, camera, 1.02, (9.0, 7.0, 0.0)))
     shadow_tight = path_of(footprint(place, camera, 0.985))
@@ -171,7 +175,7 @@ def product_picture(supersample=3):
       <path d="{shadow_wide}" fill="#000" opacity="0.6" filter="url(#soft)"/>
       <path d="{shadow_tight}" fill="#000" opacity="0.85" filter="url(#contact)"/>
       <path d="{receiver_shadow}" fill="#000" opacity="0.75" filter="url(#small)"/>
-      <image x="0" y="0" width="{PICTURE_W}" height="{PICTURE_H}" xlink:href="{data_uri(PICTURE_W, PICTURE_H, rendered)}"/>
+      <image x="0" y="0" width="{PICTURE_W}" height="{PICTURE_H}" xlink:href="{data_uri(PICTURE_W * zoom, PICTURE_H * zoom, rendered)}"/>
       <g transform="translate({EXTRA_KEY[0]} {EXTRA_KEY[1]}) rotate(16)">
         <rect x="-4.5" y="-8" width="9" height="16" rx="4.5" fill="#16181b" stroke="#8d939b" stroke-width="1"/>
         <rect x="-2.5" y="-6" width="5" height="6" rx="2.5" fill="#fff" opacity="0.14"/>
@@ -192,8 +196,10 @@ def product_picture(supersample=3):
         <text x="548" y="452" text-anchor="middle">NANO RECEIVER</text>
       </g>
     '''
-    rows = svg.render(svg.document(PICTURE_W, PICTURE_H, body, defs), PICTURE_W, PICTURE_H)
-    save('product_picture.png', PICTURE_W, PICTURE_H, [[p[:3] + (255,) for p in row] for row in rows], alpha=False)
+    width, height = PICTURE_W * zoom, PICTURE_H * zoom
+    rows = svg.render(svg.document(PICTURE_W, PICTURE_H, body, defs, zoom), width, height)
+    name = 'product_picture.png' if zoom == 1 else f'product_picture_{zoom}x.png'
+    save(name, width, height, [[p[:3] + (255,) for p in row] for row in rows], alpha=False)
 
 
 def mouse_top_view(supersample=3):
@@ -450,6 +456,7 @@ def swipe_set(first_id, direction):
 
 IMAGES = {
     129: ('product_picture.png', product_picture),
+    203: ('product_picture_2x.png', lambda: product_picture(zoom=2)),
     **swipe_set(131, 'up'),
     **swipe_set(191, 'down'),
     **swipe_set(171, 'left'),

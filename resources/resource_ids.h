@@ -25,6 +25,7 @@
 // Images, resource type "PNG". The cursor overlay's swipe frames run in four sets of ten ids:
 // up 131-140, down 191-200, left 171-180, right 181-190.
 #define IDB_PRODUCT_PICTURE 129
+#define IDB_PRODUCT_PICTURE_2X 203  // the same picture with twice the pixels
 #define IDB_SWIPE_UP_FIRST 131
 #define IDB_SWIPE_LEFT_FIRST 171
 #define IDB_SWIPE_RIGHT_FIRST 181

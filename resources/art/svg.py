@@ -19,7 +19,8 @@ def render(svg_text, width, height):
     return rows
 
 
-def document(width, height, body, defs=''):
+def document(width, height, body, defs='', zoom=1):
+    """A drawing of width x height units, rendered with zoom pixels a unit."""
     return (f'<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" '
-            f'width="{width}" height="{height}" viewBox="0 0 {width} {height}">'
+            f'width="{width * zoom}" height="{height * zoom}" viewBox="0 0 {width} {height}">'
             f'<defs>{defs}</defs>{body}</svg>')

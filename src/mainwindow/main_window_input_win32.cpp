@@ -49,7 +49,8 @@ bool CCorvanAssistantDlg::PreTranslateMessage(MSG* msg) {
   auto clientPoint = [&] {
     POINT p{GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)};
     if (!onMainWindow) MapWindowPoints(msg->hwnd, hwnd(), &p, 1);
-    return Point{p.x, p.y};
+    // The editor is laid out at 96 DPI.
+    return skin_.scale().Base(Point{p.x, p.y});
   };
   switch (msg->message) {
     case WM_KEYDOWN:
@@ -77,7 +78,8 @@ bool CCorvanAssistantDlg::PreTranslateMessage(MSG* msg) {
 
 void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
   for (const RoutingAction& action : actions) {
-    POINT screen{action.point.x, action.point.y};
+    const Point client = skin_.scale().Px(action.point);
+    POINT screen{client.x, client.y};
     switch (action.kind) {
       case RoutingAction::Invalidate:
         InvalidateRect(hwnd(), nullptr, FALSE);
@@ -115,7 +117,7 @@ void CCorvanAssistantDlg::Perform(const RoutingActions& actions) {
         }
         break;
       case RoutingAction::StartDrag:
-        PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(action.point.x, action.point.y));
+        PostMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(client.x, client.y));
         break;
       case RoutingAction::Minimize:
         ShowWindow(hwnd(), SW_MINIMIZE);

@@ -1,5 +1,7 @@
 #include "mainwindow/main_window_win32.h"
 
+#include "platform/display_scale_win32.h"
+
 #include <objbase.h>
 #include <wtsapi32.h>
 
@@ -88,7 +90,14 @@ void CCorvanAssistantDlg::CreateOverlayWindows() {
   if (!(mainStyle & WS_EX_LAYERED)) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, mainStyle | WS_EX_LAYERED);
 }
 
-void CCorvanAssistantDlg::SetUpSkin() { skin_.SetUp(hwnd()); }
+void CCorvanAssistantDlg::SetUpSkin() { skin_.SetUp(hwnd(), ScaleOfWindow(hwnd())); }
+
+void CCorvanAssistantDlg::OnDpiChanged(int32_t dpi, const RECT& suggested) {
+  SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  skin_.SetUp(hwnd(), DisplayScale{dpi});
+  InvalidateRect(hwnd(), nullptr, FALSE);
+}
 
 bool CCorvanAssistantDlg::OnPaint() {
   EditorPaintInput editor;
@@ -96,6 +105,7 @@ bool CCorvanAssistantDlg::OnPaint() {
   for (size_t slot = 0; slot < std::size(kEditableSlots); ++slot) editor.slots[slot] = state_.assignments.*kEditableSlots[slot];
   editor.buttonOrder = state_.assignments.buttonOrder;
   editor.texts = &state_.texts;
+  editor.scale = skin_.scale();
   editor.hoveredCallout = routing_.hoveredCallout();
   editor.editedCallout = routing_.editedCallout();
   editor.hoveredDefault = routing_.hoveredDefault();
@@ -173,6 +183,10 @@ std::optional<LRESULT> CCorvanAssistantDlg::WindowProc(UINT message, WPARAM wPar
     const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     if (!data || !copiedData_) return 0;
     return copiedData_->OnCopiedData(*data, tray_.menuOpen() || state_.shuttingDown != kRunning, dispatcher_);
+  }
+  if (message == WM_DPICHANGED) {
+    if (const auto* suggested = reinterpret_cast<const RECT*>(lParam)) OnDpiChanged(LOWORD(wParam), *suggested);
+    return 0;
   }
   if (message == kCloseStartedMessage) {
     SetTimer(hwnd(), kTimerCloseBound, kCloseSequenceBoundMs, nullptr);

@@ -90,6 +90,8 @@ class CCorvanAssistantDlg : public Dialog, private MainWindowInit, private Facto
   PickerFacts CurrentPickerFacts();
   void Perform(const RoutingActions& actions);
 
+  // The window went to a monitor of another scale: it takes the suggested place and is laid out anew.
+  void OnDpiChanged(int32_t dpi, const RECT& suggested);
   void OnTrayNotification(WPARAM iconId, LPARAM mouseMessage);
   void ShowFromTray();
   void OnPickerWatch();

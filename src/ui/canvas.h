@@ -156,6 +156,9 @@ class Canvas {
   virtual void ResetClip() = 0;
   virtual void SetAntiAlias(bool on) = 0;
   virtual void SetCompositing(Compositing mode) = 0;
+  // From here on every length drawn or measured is multiplied by `factor`, a display's scale: the
+  // drawing code keeps its numbers at 96 DPI and the text is still drawn at the size it shows.
+  virtual void Scale(float factor) = 0;
   // Every pixel of the surface (within the clip) becomes the colour, alpha included.
   virtual void Clear(Argb color) = 0;
 

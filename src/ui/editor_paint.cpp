@@ -143,6 +143,7 @@ EditorHotRegions PaintEditor(Canvas& canvas, const EditorPaintInput& input) {
   EditorHotRegions regions;
   regions.defaultTipAnchor = input.texts->editorHints[kHintDefault].anchor;
   canvas.SetAntiAlias(true);
+  if (!input.scale.IsBase()) canvas.Scale(input.scale.Factor());
   PaintEditorControls(canvas, input, regions);
   PaintCallouts(canvas, input, regions);
   return regions;

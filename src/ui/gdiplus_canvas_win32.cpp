@@ -196,6 +196,10 @@ void GdiplusCanvas::SetUp() {
   graphics_->SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBilinear);
 }
 
+void GdiplusCanvas::Scale(float factor) {
+  if (graphics_) graphics_->ScaleTransform(factor, factor);
+}
+
 void GdiplusCanvas::Flush() {
   if (graphics_) graphics_->Flush(Gdiplus::FlushIntentionSync);
 }

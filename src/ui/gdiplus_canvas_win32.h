@@ -39,6 +39,7 @@ class GdiplusCanvas final : public Canvas {
   void ResetClip() override;
   void SetAntiAlias(bool on) override;
   void SetCompositing(Compositing mode) override;
+  void Scale(float factor) override;
   void Clear(Argb color) override;
 
  private:

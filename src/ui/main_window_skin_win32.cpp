@@ -4,15 +4,35 @@
 
 #include "resource_ids.h"
 #include "ui/gdiplus_canvas_win32.h"
+#include "ui/image_zoom.h"
 #include "ui/png_resource_win32.h"
 #include "ui/region.h"
 
 namespace corvan {
 
-static_assert(kProductPictureImage == IDB_PRODUCT_PICTURE);
+static_assert(kProductPictureImage == IDB_PRODUCT_PICTURE && kProductPicture2xImage == IDB_PRODUCT_PICTURE_2X);
 
-bool MainWindowSkin::SetUp(HWND window) {
-  picture_ = LoadPngResource(kProductPictureImage);
+namespace {
+constexpr int32_t kPictureZooms[] = {1, 2};
+}  // namespace
+
+std::optional<ArgbImage> MainWindowSkin::LoadPicture() const {
+  const int32_t zoom = ImageZoomFor(scale_, kPictureZooms);
+  std::optional<ArgbImage> decoded = LoadPngResource(zoom == 1 ? kProductPictureImage : kProductPicture2xImage);
+  const int width = scale_.Px(kProductPictureWidth), height = scale_.Px(kProductPictureHeight);
+  if (!decoded || (decoded->width() == width && decoded->height() == height)) return decoded;
+  ArgbImage sized(width, height);
+  {
+    GdiplusCanvas canvas(sized);
+    canvas.DrawImage(*decoded, RectF{0, 0, static_cast<float>(width), static_cast<float>(height)});
+  }
+  return sized;
+}
+
+bool MainWindowSkin::SetUp(HWND window, DisplayScale scale) {
+  scale_ = scale;
+  surface_.Release();
+  picture_ = LoadPicture();
   if (!picture_) return false;
 
   // The picture is the whole window: a frame would shift the client area against it, and the
@@ -40,7 +60,7 @@ bool MainWindowSkin::SetUp(HWND window) {
 }
 
 bool MainWindowSkin::Compose(const std::function<void(Canvas&)>& drawOnTop) {
-  if (!picture_) picture_ = LoadPngResource(kProductPictureImage);
+  if (!picture_) picture_ = LoadPicture();
   if (!picture_ || !surface_.Prepare(picture_->width(), picture_->height())) return false;
   // Both are premultiplied 32-bit rows, top row first.
   const size_t rowBytes = static_cast<size_t>(picture_->width()) * 4;

@@ -80,6 +80,7 @@ struct Describer {
   std::string operator()(const RecordingCanvas::AntiAliasCall& c) const {
     return std::string("anti-alias ") + (c.on ? "on" : "off");
   }
+  std::string operator()(const RecordingCanvas::ScaleCall& c) const { return "scale " + Num(c.factor); }
   std::string operator()(const RecordingCanvas::CompositingCall& c) const {
     return c.mode == Compositing::SourceCopy ? "compositing copy" : "compositing over";
   }
@@ -123,6 +124,7 @@ void RecordingCanvas::ResetClip() { calls_.push_back(ResetClipCall{}); }
 void RecordingCanvas::SetAntiAlias(bool on) { calls_.push_back(AntiAliasCall{on}); }
 
 void RecordingCanvas::SetCompositing(Compositing mode) { calls_.push_back(CompositingCall{mode}); }
+void RecordingCanvas::Scale(float factor) { calls_.push_back(ScaleCall{factor}); }
 
 void RecordingCanvas::Clear(Argb color) { calls_.push_back(ClearCall{color}); }
 

@@ -41,10 +41,11 @@ class RecordingCanvas : public Canvas {
   struct ResetClipCall { bool operator==(const ResetClipCall&) const = default; };
   struct AntiAliasCall { bool on; bool operator==(const AntiAliasCall&) const = default; };
   struct CompositingCall { Compositing mode; bool operator==(const CompositingCall&) const = default; };
+  struct ScaleCall { float factor; bool operator==(const ScaleCall&) const = default; };
   struct ClearCall { Argb color; bool operator==(const ClearCall&) const = default; };
 
   using Call = std::variant<FillCall, StrokeCall, LineCall, ImageCall, MeasureCall, TextCall, ClipCall,
-                            ResetClipCall, AntiAliasCall, CompositingCall, ClearCall>;
+                            ResetClipCall, AntiAliasCall, CompositingCall, ScaleCall, ClearCall>;
 
   struct TextMetrics {
     float advance = 0.5f;
@@ -73,6 +74,7 @@ class RecordingCanvas : public Canvas {
   void ResetClip() override;
   void SetAntiAlias(bool on) override;
   void SetCompositing(Compositing mode) override;
+  void Scale(float factor) override;
   void Clear(Argb color) override;
 
  private:

@@ -21,6 +21,7 @@ class SkinnedWindow : public Dialog {
  public:
   SkinnedWindow() : Dialog(IDD_MAIN_WINDOW) {}
   MainWindowSkin skin;
+  DisplayScale scale;
   bool setUp = false;
   int paints = 0;
 
@@ -29,7 +30,7 @@ class SkinnedWindow : public Dialog {
     Dialog::OnInitDialog();
     SetWindowTextW(hwnd(), L"skin test");
     SetWindowPos(hwnd(), nullptr, 60, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    setUp = skin.SetUp(hwnd());
+    setUp = skin.SetUp(hwnd(), scale);
     return TRUE;
   }
   bool OnPaint() override {
@@ -95,6 +96,45 @@ TEST(MainWindowSkin, TheWindowIsThePictureWithTheEditorDrawnOnIt) {
   EXPECT_EQ(again.At(rect.left + 608, rect.top + 24), 0xFF0000u);
   EXPECT_NEAR(static_cast<int>(again.At(rect.left + 330, rect.top + 200) & 255),
               static_cast<int>(picture->At(330, 200) & 255), 3);
+}
+
+TEST(MainWindowSkin, AtOneAndAHalfTimesTheWindowIsTheLargerPictureScaledToFit) {
+  test::GdiplusSession gdiplus;
+  ASSERT_TRUE(gdiplus.ok());
+  SkinnedWindow window;
+  window.scale = DisplayScale{144};
+  ASSERT_TRUE(window.Create(nullptr));
+  ASSERT_TRUE(window.setUp);
+
+  RECT rect{}, client{};
+  GetWindowRect(window.hwnd(), &rect);
+  GetClientRect(window.hwnd(), &client);
+  EXPECT_EQ(client.right, 998);
+  EXPECT_EQ(client.bottom, 735);
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(window.hwnd(), region), ERROR);
+  RECT box{};
+  GetRgnBox(region, &box);
+  EXPECT_EQ(box.right - box.left, 998);
+  DeleteObject(region);
+
+  InvalidateRect(window.hwnd(), nullptr, FALSE);
+  ASSERT_TRUE(PumpUntil([&] { return window.paints > 0; }, 3000));
+  const auto picture = LoadPngResource(IDB_PRODUCT_PICTURE_2X);
+  ASSERT_TRUE(picture);
+  ASSERT_EQ(picture->width(), 1330);
+  const ScreenPixels screen = GrabScreen(rect);
+  // Smooth parts of the picture, where scaling changes little: a pixel at 1.5 times a point of the
+  // picture at 96 DPI shows the double picture's pixel at twice it.
+  const POINT samples[] = {{5, 5}, {100, 400}, {600, 300}, {660, 485}};
+  for (const POINT& p : samples) {
+    const uint32_t expected = picture->At(p.x * 2, p.y * 2) & 0x00FFFFFF;
+    const uint32_t seen = screen.At(rect.left + p.x * 3 / 2, rect.top + p.y * 3 / 2);
+    for (int shift = 0; shift < 24; shift += 8) {
+      EXPECT_NEAR(static_cast<int>((seen >> shift) & 255), static_cast<int>((expected >> shift) & 255), 6)
+          << "at " << p.x << "," << p.y;
+    }
+  }
 }
 
 }  // namespace
