@@ -11,7 +11,7 @@ TEST(DisplayScale, LengthsScaleToTheNearestPixel) {
       // 665 wide, 36-pixel rows, a length of 5, an offset of -3.
       {96, 665, 36, 5, -3},
       {120, 831, 45, 6, -4},   // 831.25, 45, 6.25, -3.75
-      {144, 998, 54, 8, -5},   // 997.5 rounds up, 7.5 too, -4.5 away from zero
+      {144, 998, 54, 8, -4},   // 997.5 rounds up, 7.5 and -4.5 too
       {192, 1330, 72, 10, -6},
   };
   for (const Row& row : rows) {
@@ -31,8 +31,22 @@ TEST(DisplayScale, APointScaledAndBackIsWhereItWas) {
   EXPECT_EQ(DisplayScale{144}.Base(Point{150, 75}), (Point{100, 50}));
 }
 
+TEST(DisplayScale, EveryPixelOfAScaledBoxMapsBackIntoTheBox) {
+  for (int32_t dpi : {72, 96, 120, 144, 168, 192}) {
+    const DisplayScale scale{dpi};
+    for (int32_t left = -40; left < 40; ++left) {
+      const int32_t right = left + 7;
+      for (int32_t x = scale.Px(left); x < scale.Px(right); ++x) {
+        const int32_t back = scale.Base(x);
+        ASSERT_TRUE(back >= left && back < right) << dpi << ": pixel " << x << " of [" << left << ", " << right << ")";
+      }
+    }
+  }
+}
+
 TEST(DisplayScale, ANonsenseDpiLeavesLengthsAsTheyAre) {
   EXPECT_EQ(DisplayScale{0}.Base(120), 120);
+  EXPECT_EQ(DisplayScale{-5}.Px(120), 120);
   EXPECT_EQ((DisplayScale{144}.Px(Rect{10, 20, 30, 40})), (Rect{15, 30, 45, 60}));
 }
 

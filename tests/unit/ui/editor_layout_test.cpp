@@ -1,5 +1,7 @@
 #include "ui/editor_layout.h"
 
+#include "core/display_scale.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -153,6 +155,36 @@ TEST(EditorLayout, BoxesNextToThePictureKeepTheirPlaceAsLabelsGrow) {
     EXPECT_EQ(narrow[static_cast<size_t>(id)]->x, wide[static_cast<size_t>(id)]->x) << id;
   }
   EXPECT_EQ(narrow[kOrderCallout]->x, wide[kOrderCallout]->x);
+}
+
+// The editor is drawn at the display's scale and the pointer is taken back to 96 DPI: at every
+// scale the boxes stay inside the larger window, apart, and a press anywhere on a painted box
+// lands in its hot place.
+TEST(EditorLayout, AtEveryScaleBoxesStayInsideApartAndReactWhereTheyAreShown) {
+  const auto places = LayOutCallouts(AllOf(162), 22.5f, 18.75f);
+  for (int32_t dpi : {96, 120, 144, 192}) {
+    const DisplayScale scale{dpi};
+    std::vector<Rect> shown;
+    for (int32_t id = kFirstSideButtonCallout; id < kCalloutCount; ++id) {
+      const CalloutPlace& place = *places[static_cast<size_t>(id)];
+      const Rect hot = place.Hot();
+      const Rect scaled = scale.Px(hot);
+      EXPECT_TRUE(scaled.left >= 0 && scaled.top >= 0 && scaled.right <= scale.Px(kEditorWidth) &&
+                  scaled.bottom <= scale.Px(kEditorHeight))
+          << dpi << ": callout " << id;
+      for (const Rect& other : shown) {
+        EXPECT_FALSE(scaled.left < other.right && other.left < scaled.right && scaled.top < other.bottom &&
+                     other.top < scaled.bottom)
+            << dpi << ": callout " << id;
+      }
+      shown.push_back(scaled);
+      for (int32_t y = scaled.top; y < scaled.bottom; ++y) {
+        for (int32_t x = scaled.left; x < scaled.right; ++x) {
+          ASSERT_TRUE(hot.Contains(scale.Base(Point{x, y}))) << dpi << ": callout " << id << " at " << x << "," << y;
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
