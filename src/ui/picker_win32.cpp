@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "platform/display_scale_win32.h"
 #include "platform/foreground_win32.h"
 #include "platform/monitor_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
@@ -16,6 +17,10 @@ constexpr DWORD kAnimationStepMs = 10;
 constexpr DWORD kAnimationEndWaitMs = 2000;
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+// The lists are laid out at 96 DPI: screen rectangles are taken there, and placements back.
+Rect AtBase(const Rect& r, DisplayScale scale) {
+  return {scale.Base(r.left), scale.Base(r.top), scale.Base(r.right), scale.Base(r.bottom)};
+}
 
 // Nothing known of the monitor places the list as on an empty one.
 MonitorArea AreaUnderPointer() { return MonitorUnderPointer().value_or(MonitorArea{}); }
@@ -63,8 +68,11 @@ void QxItemList::ShowAt(Point screen, PickerMode mode) {
   if (wanted != exStyle) SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, wanted);
   StartAnimation();
 
-  const PickerPlacement place = PlacePicker(screen, visible_, ToRect(AreaUnderPointer().work));
-  SetWindowPos(hwnd(), HWND_TOPMOST, place.x, place.y, place.width, place.height, SWP_NOACTIVATE);
+  // The list takes the scale of the monitor it opens on.
+  scale_ = ScaleAt(POINT{screen.x, screen.y});
+  const PickerPlacement place = PlacePicker(scale_.Base(screen), visible_, AtBase(ToRect(AreaUnderPointer().work), scale_));
+  SetWindowPos(hwnd(), HWND_TOPMOST, scale_.Px(place.x), scale_.Px(place.y), scale_.Px(place.width),
+               scale_.Px(place.height), SWP_NOACTIVATE);
   BringWindowToTop(hwnd());
   opacity_ = 255;
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -158,19 +166,21 @@ void QxItemList::HoverRow(int32_t row) {
   subList_->mode_ = mode_;
   RECT window{};
   GetWindowRect(hwnd(), &window);
-  const SubListPlacement place = PlaceSubList(ToRect(window), groupShown_ != 0, side_,
-                                              ToRect(AreaUnderPointer().whole), visible_, scroll_.firstRow(), row);
+  const SubListPlacement place = PlaceSubList(AtBase(ToRect(window), scale_), groupShown_ != 0, side_,
+                                              AtBase(ToRect(AreaUnderPointer().whole), scale_), visible_,
+                                              scroll_.firstRow(), row);
   subList_->side_ = place.side;
   subList_->Fill(full_, entry.code);
   subList_->currentIndex_ = currentIndex_;
   subList_->currentGroup_ = currentGroup_;
-  subList_->ShowAt(place.topLeft, mode_);
+  subList_->ShowAt(scale_.Px(place.topLeft), mode_);
 }
 
 void QxItemList::OnPointer(Point client) {
   RECT rect{};
   GetClientRect(hwnd(), &rect);
-  const int32_t row = PickerHitRow(visible_, scroll_.firstRow(), client, rect.right, rect.bottom);
+  const int32_t row = PickerHitRow(visible_, scroll_.firstRow(), scale_.Base(client), scale_.Base(rect.right),
+                                   scale_.Base(rect.bottom));
   if (row >= 0 && row != hovered_) HoverRow(row);
 }
 
@@ -206,7 +216,7 @@ bool QxItemList::PreTranslateMessage(MSG* msg) {
       case WM_MOUSEWHEEL: {
         RECT rect{};
         GetClientRect(hwnd(), &rect);
-        if (scroll_.OnWheel(GET_WHEEL_DELTA_WPARAM(msg->wParam), visible_, rect.bottom)) {
+        if (scroll_.OnWheel(GET_WHEEL_DELTA_WPARAM(msg->wParam), visible_, scale_.Base(rect.bottom))) {
           InvalidateRect(hwnd(), nullptr, FALSE);
           animation_.Wake();
         }
@@ -240,9 +250,11 @@ bool QxItemList::OnPaint() {
   if (surface_.Prepare(client.right + 1, client.bottom + 1)) {
     {
       GdiplusCanvas canvas(surface_.bits(), surface_.width(), surface_.height(), surface_.strideBytes());
+      // Painted at 96 DPI through the scale, on a surface of the window's own pixels.
+      if (!scale_.IsBase()) canvas.Scale(scale_.Factor());
       PaintPicker(canvas,
                   {&visible_, full_.empty(), scroll_.firstRow(), scroll_.offset(), hovered_, groupMarkerImage_,
-                   surface_.width(), surface_.height(), currentIndex_, currentGroup_},
+                   scale_.Base(surface_.width()), scale_.Base(surface_.height()), currentIndex_, currentGroup_},
                   images_);
       canvas.Flush();
     }

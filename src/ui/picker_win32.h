@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "config/catalogue.h"
+#include "core/display_scale.h"
 #include "input/routing.h"
 #include "platform/animation_thread_win32.h"
 #include "platform/dialog_win32.h"
@@ -83,6 +84,8 @@ class QxItemList : public Dialog {
   int32_t groupShown_ = 0;
   PickerMode mode_ = PickerMode::Editor;
   int32_t side_ = 0;
+  // The scale of the monitor the list opened on; the list is laid out at 96 DPI.
+  DisplayScale scale_;
   int32_t hovered_ = -1;
   int32_t currentIndex_ = -1;
   int32_t currentGroup_ = 0;

@@ -5,22 +5,23 @@
 namespace corvan {
 namespace {
 
-constexpr int kTipMargin = 14;
+constexpr int kTipMarginAt96 = 14;
 
 }  // namespace
 
 TextFormat TipTextFormat() { return {TextAlign::Center, TextAlign::Center, Trimming::Word}; }
 
-TipBounds TipWindowBounds(int x, int y, SizeF measuredText) {
+TipBounds TipWindowBounds(int x, int y, SizeF measuredText, DisplayScale scale) {
   const double w = measuredText.width;
   const double h = measuredText.height;
+  const int margin = scale.Px(kTipMarginAt96);
   // Each value is worked out in floating point and cut toward zero, as the window was placed
   // before: a point left of the screen keeps its tip a pixel further right, never left.
   return {
-      static_cast<int>(x - w / 2 - w / 16 - kTipMargin),
-      static_cast<int>(y - h / 2 - kTipMargin),
-      static_cast<int>(w + w / 8 + 2 * kTipMargin),
-      static_cast<int>(h + 2 * kTipMargin),
+      static_cast<int>(x - w / 2 - w / 16 - margin),
+      static_cast<int>(y - h / 2 - margin),
+      static_cast<int>(w + w / 8 + 2 * margin),
+      static_cast<int>(h + 2 * margin),
   };
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/display_scale.h"
 #include "ui/argb_image.h"
 #include "ui/canvas.h"
 
@@ -21,8 +22,8 @@ constexpr int TipMeasureFontSize(int textSize) { return textSize + textSize / 4;
 
 TextFormat TipTextFormat();
 
-// Where the tip window goes so that it is centred on (x, y): 14 pixels of margin on each side plus
-// an eighth of the text width to spare. Not kept inside the screen.
+// Where the tip window goes so that it is centred on (x, y): 14 pixels of margin (at 96 DPI) on
+// each side plus an eighth of the text width to spare. Not kept inside the screen.
 struct TipBounds {
   int left = 0;
   int top = 0;
@@ -30,7 +31,7 @@ struct TipBounds {
   int height = 0;
   bool operator==(const TipBounds&) const = default;
 };
-TipBounds TipWindowBounds(int x, int y, SizeF measuredText);
+TipBounds TipWindowBounds(int x, int y, SizeF measuredText, DisplayScale scale = {});
 
 // Measures the text the way the tip sizes itself; 0 x 0 when it cannot be measured.
 SizeF MeasureTipText(Canvas& canvas, std::wstring_view text, int textSize);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/display_scale_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
 #include "ui/png_resource_win32.h"
 
@@ -39,7 +40,9 @@ BOOL QxTipDLG::OnInitDialog() {
 void QxTipDLG::ShowTip(int x, int y, std::wstring_view text, int displayMs, int textSize) {
   ShowWindow(hwnd(), SW_HIDE);
   text_.assign(text);
-  textSize_ = textSize;
+  // The tip takes the scale of the monitor it shows on: its text, and with it the whole tip.
+  const DisplayScale scale = ScaleAt(POINT{x, y});
+  textSize_ = scale.Px(textSize);
 
   SizeF measured;
   if (HDC screen = GetDC(nullptr)) {
@@ -50,7 +53,7 @@ void QxTipDLG::ShowTip(int x, int y, std::wstring_view text, int displayMs, int 
     }
     ReleaseDC(nullptr, screen);
   }
-  const TipBounds bounds = TipWindowBounds(x, y, measured);
+  const TipBounds bounds = TipWindowBounds(x, y, measured, scale);
   SetWindowPos(hwnd(), HWND_TOPMOST, bounds.left, bounds.top, bounds.width, bounds.height, SWP_NOACTIVATE);
 
   bool startDisplay = false;

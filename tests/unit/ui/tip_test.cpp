@@ -45,6 +45,20 @@ TEST(TipGeometry, CentredOnThePointWithMarginsCutTowardZero) {
   }
 }
 
+TEST(TipGeometry, AtAnyScaleTheTipIsItsSizeAt96DpiTimesTheScale) {
+  // The window scales the text size; the margins scale here. "Copy" at 20 px is 50 x 31.25 as
+  // measured by the recording canvas at 96 DPI.
+  for (int32_t dpi : {96, 120, 144, 192}) {
+    const DisplayScale scale{dpi};
+    RecordingCanvas canvas;
+    const TipBounds at96 = TipWindowBounds(640, 400, MeasureTipText(canvas, L"Copy", 20));
+    const TipBounds scaled = TipWindowBounds(640, 400, MeasureTipText(canvas, L"Copy", scale.Px(20)), scale);
+    EXPECT_NEAR(scaled.width, at96.width * scale.Factor(), 2) << dpi;
+    EXPECT_NEAR(scaled.height, at96.height * scale.Factor(), 2) << dpi;
+    EXPECT_NEAR(scaled.left + scaled.width / 2, 640, 2) << dpi << ": still centred on the point";
+  }
+}
+
 TEST(TipGeometry, MeasuresInTahomaAtTheLargerSizeInAWideLine) {
   RecordingCanvas canvas;
   const SizeF size = MeasureTipText(canvas, L"Copy", 48);
