@@ -282,7 +282,7 @@ GREEN = '#3fbf3f'
 GREEN_DARK = '#1f7a22'
 
 
-def swipe_frame(direction, frame):
+def swipe_frame(direction, frame, zoom=1):
     """Two fingertips swiping: frame 0 at the start, frame 9 at the end, drawn for "up" and turned."""
     t = frame / 9
     ease = t * t * (3 - 2 * t)
@@ -301,7 +301,7 @@ def swipe_frame(direction, frame):
             f'gradientUnits="userSpaceOnUse"><stop offset="0" stop-color="{GREEN}" stop-opacity="0.85"/>'
             f'<stop offset="1" stop-color="{GREEN}" stop-opacity="0"/></linearGradient>')
     body = f'<g transform="rotate({turn} 16 16)">{discs}</g>'
-    return svg.render(svg.document(32, 32, body, defs), 32, 32)
+    return svg.render(svg.document(32, 32, body, defs, zoom), 32 * zoom, 32 * zoom)
 
 
 def swipe_icon(direction):
@@ -413,9 +413,9 @@ def scissors_upright(x, y, size, handles='#2f7de1', dark='#17457e'):
     </g>'''
 
 
-def icon(name):
+def icon(name, zoom=1):
     defs, body = icon_body(name)
-    return svg.render(svg.document(24, 24, body, defs), 24, 24)
+    return svg.render(svg.document(24, 24, body, defs, zoom), 24 * zoom, 24 * zoom)
 
 
 # ---- images computed pixel by pixel --------------------------------------------------------------
@@ -448,10 +448,26 @@ def picker_texture(size=200):
 
 # ---- the table ------------------------------------------------------------------------------------
 
-def swipe_set(first_id, direction):
-    return {first_id + k: (f'swipe_{direction}_{k + 1:02d}.png',
-                           lambda k=k: save(f'swipe_{direction}_{k + 1:02d}.png', 32, 32, swipe_frame(direction, k)))
+def swipe_set(first_id, direction, zoom=1):
+    suffix = '' if zoom == 1 else f'_{zoom}x'
+    offset = 0 if zoom == 1 else DOUBLE_SIZE_OFFSET
+    return {first_id + offset + k: (f'swipe_{direction}_{k + 1:02d}{suffix}.png',
+                                    lambda k=k: save(f'swipe_{direction}_{k + 1:02d}{suffix}.png', 32 * zoom, 32 * zoom,
+                                                     swipe_frame(direction, k, zoom)))
             for k in range(10)}
+
+
+# The pictures drawn at twice the size, for displays at more than 100 % scale, have the id of the
+# picture plus this (ui/image_zoom.h).
+DOUBLE_SIZE_OFFSET = 1000
+DOUBLED_ICONS = {144: 'folder', 152: 'copy', 153: 'paste', 154: 'no_function', 155: 'expose', 156: 'my_computer',
+                 161: 'volume_down', 162: 'volume_up', 168: 'small_scissors', 169: 'cut', 170: 'snap_freeform',
+                 201: 'snap_rectangle'}
+
+
+def doubled_icons():
+    return {image_id + DOUBLE_SIZE_OFFSET: (f'{name}_2x.png', lambda name=name: save(f'{name}_2x.png', 48, 48, icon(name, 2)))
+            for image_id, name in DOUBLED_ICONS.items()}
 
 
 IMAGES = {
@@ -482,6 +498,11 @@ IMAGES = {
     170: ('snap_freeform.png', lambda: save('snap_freeform.png', 24, 24, icon('snap_freeform'))),
     201: ('snap_rectangle.png', lambda: save('snap_rectangle.png', 24, 24, icon('snap_rectangle'))),
     202: ('mouse_line_drawing.png', mouse_line_drawing),
+    **doubled_icons(),
+    **swipe_set(131, 'up', 2),
+    **swipe_set(191, 'down', 2),
+    **swipe_set(171, 'left', 2),
+    **swipe_set(181, 'right', 2),
 }
 
 

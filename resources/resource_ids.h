@@ -51,3 +51,5 @@
 #define IDB_ICON_SNAP_FREEFORM 170
 #define IDB_ICON_SNAP_RECTANGLE 201
 #define IDB_MOUSE_LINE_DRAWING 202
+// The icons and the swipe frames are also drawn at twice the size, at their id plus this.
+#define IDB_DOUBLE_SIZE_OFFSET 1000

@@ -3,6 +3,8 @@
 #include <atomic>
 
 #include "mainwindow/main_window_win32.h"
+#include "platform/display_scale_win32.h"
+#include "presenter/cursor_dlg_win32.h"
 
 namespace corvan {
 namespace {
@@ -26,7 +28,10 @@ class PointerFollower {
     POINT cursor{};
     GetCursorPos(&cursor);
     if (overlay_) {
-      SetWindowPos(overlay_, HWND_TOPMOST, cursor.x, cursor.y + kOverlayBelowPointer, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+      // The overlay takes the scale of the monitor under the pointer, its distance below it too.
+      const DisplayScale scale = ScaleAt(cursor);
+      SetWindowPos(overlay_, HWND_TOPMOST, cursor.x, cursor.y + scale.Px(kOverlayBelowPointer),
+                   scale.Px(kCursorOverlaySize), scale.Px(kCursorOverlaySize), SWP_NOACTIVATE);
       if (!IsWindowVisible(overlay_)) ShowWindow(overlay_, SW_SHOWNOACTIVATE);
     }
     ++state_.animationFrame;

@@ -2,6 +2,7 @@
 
 #include "presenter/cursor_overlay_frames.h"
 #include "ui/gdiplus_canvas_win32.h"
+#include "ui/image_zoom.h"
 #include "ui/png_resource_win32.h"
 
 namespace corvan {
@@ -9,15 +10,9 @@ namespace corvan {
 static_assert(IDB_SWIPE_UP_FIRST == 131 && IDB_SWIPE_DOWN_FIRST == 191 && IDB_SWIPE_LEFT_FIRST == 171 &&
               IDB_SWIPE_RIGHT_FIRST == 181);
 
-namespace {
-
-constexpr int kOverlaySize = 32;
-
-}  // namespace
-
 bool CursorDlg::CreateOverlay() {
   if (!Create(nullptr)) return false;
-  SetWindowPos(hwnd(), nullptr, 0, 0, kOverlaySize, kOverlaySize, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, 0, 0, kCursorOverlaySize, kCursorOverlaySize, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
   if (!(style & WS_EX_LAYERED)) {
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style | WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW);
@@ -35,10 +30,13 @@ bool CursorDlg::OnPaint() {
     bool drawn = false;
     if (const auto imageId = CursorOverlayFrameImage(direction_, counter_)) {
       // Decoded for this paint only: the animation is short and rare, the frames need not stay.
-      if (const auto frame = LoadPngResource(*imageId)) {
+      // Larger than at 96 DPI, the overlay shows the double-size frames scaled down.
+      const int32_t zoom = client.right - client.left > kCursorOverlaySize ? 2 : 1;
+      if (const auto frame = LoadPngResource(ImageIdAtZoom(*imageId, zoom))) {
         GdiplusCanvas canvas(surface_.bits(), surface_.width(), surface_.height(), surface_.strideBytes());
         canvas.SetAntiAlias(true);
-        canvas.DrawImage(*frame, PointF{0, 0});
+        canvas.DrawImage(*frame, RectF{0, 0, static_cast<float>(client.right - client.left),
+                                       static_cast<float>(client.bottom - client.top)});
         canvas.Flush();
         drawn = true;
       }

@@ -11,6 +11,9 @@ namespace corvan {
 
 // The small layered window that follows the pointer while a gesture animation plays. The follower
 // thread moves it and counts the frames; its paint shows the frame for the count.
+// The overlay's size at 96 DPI; it takes the scale of the monitor under the pointer.
+inline constexpr int kCursorOverlaySize = 32;
+
 class CursorDlg : public Dialog {
  public:
   // direction: 0 up, 1 down, 2 left, 3 right; counter: the follower's animation count.

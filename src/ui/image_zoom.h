@@ -12,4 +12,10 @@ namespace corvan {
 // scaled down; above them all, the largest, scaled up by the least there is.
 int32_t ImageZoomFor(DisplayScale scale, std::span<const int32_t> zooms);
 
+// The icons and the swipe frames come at their own size and twice it; the larger is a resource of
+// its own, at the picture's id plus this.
+inline constexpr int kDoubleSizeImageOffset = 1000;
+inline constexpr int32_t kIconZooms[] = {1, 2};
+constexpr int ImageIdAtZoom(int id, int32_t zoom) { return zoom >= 2 ? id + kDoubleSizeImageOffset : id; }
+
 }  // namespace corvan

@@ -30,7 +30,9 @@ RoundedRect Rounded(float left, float top, float right, float bottom, float corn
 void DrawCentredIcon(Canvas& canvas, ImageLoader& images, int id, float rowTop) {
   if (id == 0) return;
   if (const ArgbImage* icon = images.Load(id)) {
-    canvas.DrawImage(*icon, PointF{kIconX, rowTop + (kPickerRowHeight - F(icon->height())) / 2});
+    const float zoom = F(images.zoom() > 0 ? images.zoom() : 1);
+    const float w = F(icon->width()) / zoom, h = F(icon->height()) / zoom;
+    canvas.DrawImage(*icon, RectF{kIconX, rowTop + (kPickerRowHeight - h) / 2, w, h});
   }
 }
 

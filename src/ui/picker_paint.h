@@ -16,6 +16,8 @@ class ImageLoader {
  public:
   virtual ~ImageLoader() = default;
   virtual const ArgbImage* Load(int id) = 0;
+  // How many times their size at 96 DPI the images come: they are drawn at that size.
+  virtual int32_t zoom() const { return 1; }
 };
 
 struct PickerPaintState {

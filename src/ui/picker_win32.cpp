@@ -6,11 +6,14 @@
 #include "platform/foreground_win32.h"
 #include "platform/monitor_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
+#include "ui/image_zoom.h"
 #include "ui/picker_keys.h"
 #include "ui/picker_paint.h"
 #include "ui/png_resource_win32.h"
 
 namespace corvan {
+
+static_assert(kDoubleSizeImageOffset == IDB_DOUBLE_SIZE_OFFSET);
 namespace {
 
 constexpr DWORD kAnimationStepMs = 10;
@@ -70,6 +73,7 @@ void QxItemList::ShowAt(Point screen, PickerMode mode) {
 
   // The list takes the scale of the monitor it opens on.
   scale_ = ScaleAt(POINT{screen.x, screen.y});
+  images_.SetZoom(ImageZoomFor(scale_, kIconZooms));
   const PickerPlacement place = PlacePicker(scale_.Base(screen), visible_, AtBase(ToRect(AreaUnderPointer().work), scale_));
   SetWindowPos(hwnd(), HWND_TOPMOST, scale_.Px(place.x), scale_.Px(place.y), scale_.Px(place.width),
                scale_.Px(place.height), SWP_NOACTIVATE);
@@ -82,8 +86,18 @@ void QxItemList::ShowAt(Point screen, PickerMode mode) {
 
 const ArgbImage* QxItemList::DecodedImages::Load(int id) {
   auto found = images_.find(id);
-  if (found == images_.end()) found = images_.emplace(id, LoadPngResource(id)).first;
+  if (found == images_.end()) {
+    // Every picture the list shows comes at both sizes.
+    std::optional<ArgbImage> image = LoadPngResource(ImageIdAtZoom(id, zoom_));
+    found = images_.emplace(id, std::move(image)).first;
+  }
   return found->second ? &*found->second : nullptr;
+}
+
+void QxItemList::DecodedImages::SetZoom(int32_t zoom) {
+  if (zoom == zoom_) return;
+  zoom_ = zoom;
+  images_.clear();
 }
 
 void QxItemList::ClosePicker() {

@@ -108,9 +108,13 @@ class QxItemList : public Dialog {
    public:
     const ArgbImage* Load(int id) override;
     void Clear() { images_.clear(); }
+    // The size the icons are decoded at: the double-size ones above 100 %.
+    void SetZoom(int32_t zoom);
+    int32_t zoom() const override { return zoom_; }
 
    private:
     std::map<int, std::optional<ArgbImage>> images_;
+    int32_t zoom_ = 1;
   };
   DecodedImages images_;
 
