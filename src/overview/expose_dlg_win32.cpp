@@ -12,6 +12,7 @@
 #include "overview/selection_keys.h"
 #include "overview/snapshot_rules.h"
 #include "overview/window_filter.h"
+#include "platform/display_scale_win32.h"
 #include "platform/raw_input_win32.h"
 #include "platform/windows_version_win32.h"
 #include "ui/gdiplus_canvas_win32.h"
@@ -351,7 +352,7 @@ bool EXPOSE_DLG::OnPaint() {
   if (paintPending_.exchange(false) && !composition) {
     // The resting pictures become part of the backdrop: later paints only copy it.
     GdiplusCanvas canvas(backdrop_->bits(), backdrop_->width(), backdrop_->height(), backdrop_->strideBytes());
-    PaintItemsAtRest(canvas, targets, views);
+    PaintItemsAtRest(canvas, targets, views, ScaleOfWindow(hwnd()));
     canvas.Flush();
   }
   if (backBuffer_) {
@@ -363,7 +364,7 @@ bool EXPOSE_DLG::OnPaint() {
       GdiplusCanvas canvas(backBuffer_->bits(), backBuffer_->width(), backBuffer_->height(), backBuffer_->strideBytes());
       BackBufferIcons badgeIcons(canvas, backBuffer_->dc(), std::move(icons));
       OverlayState state{&animation_.shownRects(), &growth, animation_.selected(), composition,
-                         GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+                         GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), ScaleOfWindow(hwnd())};
       PaintOverlay(canvas, state, views, badgeIcons);
       canvas.Flush();
     }

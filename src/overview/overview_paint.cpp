@@ -28,9 +28,9 @@ void PaintPicture(Canvas& canvas, const Rect& rect, const ArgbImage* snapshot) {
               ToRectF(rect));
 }
 
-void PaintTitle(Canvas& canvas, const Rect& rect, std::wstring_view title, const Font& font) {
-  const RectF box{rect.left + kTitleInset, rect.top + kTitleInset, rect.right - rect.left - 2 * kTitleInset,
-                  rect.bottom - rect.top - 2 * kTitleInset};
+void PaintTitle(Canvas& canvas, const Rect& rect, std::wstring_view title, const Font& font, DisplayScale scale) {
+  const float inset = kTitleInset * scale.Factor();
+  const RectF box{rect.left + inset, rect.top + inset, rect.right - rect.left - 2 * inset, rect.bottom - rect.top - 2 * inset};
   const TextFormat format{TextAlign::Center, TextAlign::Far, Trimming::EllipsisCharacter};
   if (!title.empty()) {
     const SizeF measured = canvas.MeasureString(title, font, box, format);
@@ -71,21 +71,24 @@ std::wstring ShortTitle(std::wstring_view title) {
   return std::wstring(title.substr(0, kShortTitleChars)) + L"...";
 }
 
-Font OverviewTitleFont(int32_t windowCount) { return Font{kTahoma, windowCount < 10 ? 16.0f : 14.0f}; }
+Font OverviewTitleFont(int32_t windowCount, DisplayScale scale) {
+  return Font{kTahoma, (windowCount < 10 ? 16.0f : 14.0f) * scale.Factor()};
+}
 
-void PaintItemsAtRest(Canvas& canvas, const std::vector<Rect>& targets, const std::vector<OverviewItemView>& items) {
+void PaintItemsAtRest(Canvas& canvas, const std::vector<Rect>& targets, const std::vector<OverviewItemView>& items,
+                      DisplayScale scale) {
   canvas.SetAntiAlias(true);
-  const Font font = OverviewTitleFont(static_cast<int32_t>(items.size()));
+  const Font font = OverviewTitleFont(static_cast<int32_t>(items.size()), scale);
   for (size_t i = 0; i < items.size() && i < targets.size(); ++i) {
     PaintPicture(canvas, targets[i], items[i].snapshot);
-    PaintTitle(canvas, targets[i], ShortTitle(items[i].title), font);
+    PaintTitle(canvas, targets[i], ShortTitle(items[i].title), font, scale);
   }
 }
 
 void PaintOverlay(Canvas& canvas, const OverlayState& state, const std::vector<OverviewItemView>& items,
                   OverviewIcons& icons) {
   if (!state.shown || !state.growth) return;
-  const Font font = OverviewTitleFont(static_cast<int32_t>(items.size()));
+  const Font font = OverviewTitleFont(static_cast<int32_t>(items.size()), state.scale);
   for (size_t i = 0; i < items.size() && i < state.shown->size() && i < state.growth->size(); ++i) {
     const int32_t index = static_cast<int32_t>(i);
     const Rect& rect = (*state.shown)[i];
@@ -97,7 +100,7 @@ void PaintOverlay(Canvas& canvas, const OverlayState& state, const std::vector<O
     if (index == state.selected) PaintSelectionFrame(canvas, rect);
     if (state.composition) continue;
     PaintPicture(canvas, rect, items[i].snapshot);
-    PaintTitle(canvas, rect, items[i].title, font);
+    PaintTitle(canvas, rect, items[i].title, font, state.scale);
     PaintBadge(canvas, index, rect, state, icons);
   }
 }

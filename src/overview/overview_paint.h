@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/display_scale.h"
 #include "core/geometry.h"
 #include "overview/grow_shrink.h"
 #include "ui/canvas.h"
@@ -31,12 +32,13 @@ inline constexpr size_t kShortTitleChars = 24;
 
 // A title longer than kShortTitleChars keeps its first characters and "...".
 std::wstring ShortTitle(std::wstring_view title);
-// Tahoma 16 px for a few windows, 14 px from ten on.
-Font OverviewTitleFont(int32_t windowCount);
+// Tahoma 16 px for a few windows, 14 px from ten on, at 96 DPI; times the display's scale.
+Font OverviewTitleFont(int32_t windowCount, DisplayScale scale = {});
 
 // The pictures of the resting items with their short titles: drawn once per opening into the
 // backdrop, so that later paints only copy it.
-void PaintItemsAtRest(Canvas& canvas, const std::vector<Rect>& targets, const std::vector<OverviewItemView>& items);
+void PaintItemsAtRest(Canvas& canvas, const std::vector<Rect>& targets, const std::vector<OverviewItemView>& items,
+                      DisplayScale scale = {});
 
 struct OverlayState {
   const std::vector<Rect>* shown = nullptr;
@@ -45,6 +47,7 @@ struct OverlayState {
   bool composition = false;
   int32_t iconWidth = 32;
   int32_t iconHeight = 32;
+  DisplayScale scale;  // the overview covers the monitor in its pixels; the titles take its scale
 };
 
 // What every paint adds over the backdrop: the badges of resting items, and each grown item drawn

@@ -48,4 +48,34 @@ for dpi in 120 144 192; do
   run_program /close
   wait_until 10 ended "$FIRST_PID" || fail "/close did not end the copy at $dpi DPI"
 done
+# A snap covers the monitor in its own pixels at every scale: at 150 % a drag over 121 x 61 screen
+# pixels puts 121 x 61 pixels on the clipboard.
+work=$(mktemp -d)
+trap 'xdotool mouseup 1; cleanup; restore_dpi; rm -rf "$work"' EXIT
+wine reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1 </dev/null
+start_resident_copy
+board_on() { window_on_screen " $((screen_width - 1))x$screen_height+0+0"; }
+clipboard_size() {
+  xclip -selection clipboard -t image/bmp -o >"$work/clip.bmp" 2>/dev/null && identify -format '%wx%h' "$work/clip.bmp" 2>/dev/null
+}
+clipboard_is() { [ "$(clipboard_size)" = "$1" ]; }
+printf 'none' | xclip -selection clipboard
+timeout 30 wine "$PROGRAM" /run "Screen snap #1" >/dev/null 2>&1 </dev/null || true
+wait_until 10 board_on || fail "at 144 DPI the snap board does not cover the display"
+# Each step waits for the board to draw it: the selection's red outline.
+is_red() {
+  local r g b
+  read -r r g b <<<"$(import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -n 1 |
+    sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1 \2 \3/')"
+  [ "${r:-0}" -gt 120 ] && [ "${g:-255}" -lt 90 ] && [ "${b:-255}" -lt 90 ]
+}
+xdotool mousemove 300 200
+xdotool mousedown 1
+wait_until 5 is_red 300 200 || fail "at 144 DPI the press drew no outline"
+xdotool mousemove 360 230
+xdotool mousemove 420 260
+wait_until 5 is_red 420 210 || fail "at 144 DPI the outline did not follow the pointer"
+xdotool mouseup 1
+wait_until 10 clipboard_is 121x61 || fail "at 144 DPI the clipboard holds $(clipboard_size), not the 121x61 selection"
+timeout 30 wine "$PROGRAM" /run "Screen snap #1" >/dev/null 2>&1 </dev/null || true
 echo PASS

@@ -41,6 +41,25 @@ TEST(OverviewPaint, TitlesAreCutAfterTwentyFourCharacters) {
   EXPECT_EQ(OverviewTitleFont(10), (Font{kTahoma, 14}));
 }
 
+TEST(OverviewPaint, TitlesTakeTheDisplaysScaleInsideItemsOfItsPixels) {
+  const std::vector<Rect> targets = {{10, 20, 160, 140}};
+  const std::vector<OverviewItemView> items = {{L"Editor", nullptr}};
+  struct Row { int32_t dpi; float size; RectF box; };
+  const Row rows[] = {
+      {96, 16, {14, 24, 142, 112}},
+      {144, 24, {16, 26, 138, 108}},
+      {192, 32, {18, 28, 134, 104}},
+  };
+  for (const Row& row : rows) {
+    RecordingCanvas canvas;
+    PaintItemsAtRest(canvas, targets, items, DisplayScale{row.dpi});
+    const auto texts = CallsOf<Text>(canvas);
+    ASSERT_EQ(texts.size(), 1u) << row.dpi;
+    EXPECT_EQ(texts[0].font, (Font{kTahoma, row.size})) << row.dpi;
+    EXPECT_EQ(texts[0].box, row.box) << row.dpi << ": the inset scales, the item does not";
+  }
+}
+
 TEST(OverviewPaint, RestingItemsShowTheirSnapshotOrTheBlueGradientAndAShortTitle) {
   RecordingCanvas canvas;
   const ArgbImage picture(40, 30);
@@ -73,7 +92,7 @@ TEST(OverviewPaint, TheOverlayBadgesRestingItemsAndRedrawsTheGrownOneFramed) {
   const std::vector<Growth> growth = {{}, {10, 5}, {}};
   RecordingIcons icons({true, true, false});
   RecordingCanvas canvas;
-  PaintOverlay(canvas, {&shown, &growth, 1, false, 32, 32}, items, icons);
+  PaintOverlay(canvas, {&shown, &growth, 1, false, 32, 32, {}}, items, icons);
 
   EXPECT_EQ(icons.drawn, (std::vector<std::pair<int32_t, Point>>{{0, {10, 10}}, {1, {100, 10}}})) << "the third has no icon";
   const auto strokes = CallsOf<Stroke>(canvas);
@@ -94,7 +113,7 @@ TEST(OverviewPaint, WithLiveThumbnailsOnlyTheFrameIsDrawn) {
   const std::vector<Growth> growth = {{}, {10, 5}};
   RecordingIcons icons({true, true});
   RecordingCanvas canvas;
-  PaintOverlay(canvas, {&shown, &growth, 1, true, 32, 32}, items, icons);
+  PaintOverlay(canvas, {&shown, &growth, 1, true, 32, 32, {}}, items, icons);
   EXPECT_TRUE(icons.drawn.empty());
   EXPECT_TRUE(CallsOf<Text>(canvas).empty());
   EXPECT_EQ(CallsOf<Stroke>(canvas).size(), 1u);
@@ -102,7 +121,7 @@ TEST(OverviewPaint, WithLiveThumbnailsOnlyTheFrameIsDrawn) {
 
   // A grown item that is no longer selected shrinks without a frame.
   RecordingCanvas shrinking;
-  PaintOverlay(shrinking, {&shown, &growth, 0, true, 32, 32}, items, icons);
+  PaintOverlay(shrinking, {&shown, &growth, 0, true, 32, 32, {}}, items, icons);
   EXPECT_TRUE(shrinking.calls().empty()) << shrinking.Describe();
 }
 
