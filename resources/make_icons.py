@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the application icon (128, app.ico at 16, 32 and 48 pixels), the hand cursor (150,
-hand.cur, hot spot on the fingertip) and the pencil cursor (167, pencil.cur, hot spot (1, 5) on the
-lead's tip), and writes them as .ico and .cur files.
+"""Draws the application icon (128, app.ico at every size from 16 to 64 pixels the system asks for,
+and 256), the hand cursor (150, hand.cur, hot spot on the fingertip) and the pencil cursor (167,
+pencil.cur, hot spot (1, 5) on the lead's tip), the cursors at 32 and 64 pixels, and writes them as
+.ico and .cur files.
 
 The outputs are committed, so a build needs none of this; run it after changing a drawing.
 Python's standard library plus rsvg-convert (Debian package librsvg2-bin); the mouse on the icon is
@@ -50,7 +51,7 @@ def app_icon(size):
     return svg.render(svg.document(size, size, body, defs), size, size)
 
 
-def hand_cursor():
+def hand_cursor(zoom=1):
     body = '''<path d="M9,1.5 C10.4,1.5 11.2,2.5 11.2,3.8 L11.2,11.2 C11.8,10.6 13.9,10.5 14.5,11.6
       C15.2,10.9 17.3,10.9 17.9,12.2 C18.6,11.6 20.8,11.7 21.2,13.4 L21.2,19.5 C21.2,23.5 19.4,26.5 18.6,28.5
       L10.2,28.5 C9.2,26.4 7.4,23.8 5.6,21.2 C4.2,19.2 3.2,17.6 4.3,16.5 C5.3,15.5 6.6,16.3 7.6,17.6 L6.8,16.4
@@ -58,10 +59,10 @@ def hand_cursor():
       <path d="M11.2,11.2 L11.2,17 M14.5,11.6 L14.5,17 M17.9,12.2 L17.9,17.2" stroke="#000" stroke-width="1"
         stroke-linecap="round"/>
       <path d="M10.4,28.5 L18.4,28.5 L18.4,30.5 L10.4,30.5 Z" fill="#fff" stroke="#000" stroke-width="1.1"/>'''
-    return svg.render(svg.document(32, 32, body), 32, 32)
+    return svg.render(svg.document(32, 32, body, zoom=zoom), 32 * zoom, 32 * zoom)
 
 
-def pencil_cursor():
+def pencil_cursor(zoom=1):
     # Drawn along the x axis with the tip at the origin, then turned to point up and left.
     body = '''<g transform="translate(1 5) rotate(40)">
       <path d="M0,0 L8,-3.4 L8,3.4 Z" fill="#f2d2a4" stroke="#3b2a16" stroke-width="0.9" stroke-linejoin="round"/>
@@ -73,7 +74,7 @@ def pencil_cursor():
       <path d="M27.6,-3.6 L30.2,-3.6 Q31.6,-3.6 31.6,-2 L31.6,2 Q31.6,3.6 30.2,3.6 L27.6,3.6 Z" fill="#f08a9a"
         stroke="#3b2a16" stroke-width="0.8"/>
     </g>'''
-    return svg.render(svg.document(32, 32, body), 32, 32)
+    return svg.render(svg.document(32, 32, body, zoom=zoom), 32 * zoom, 32 * zoom)
 
 
 def dib(pixels):
@@ -98,7 +99,9 @@ def icon_file(entries, kind):
     offset = 6 + 16 * len(entries)
     blobs = []
     for pixels, hotspot in entries:
-        blob = dib(pixels)
+        # The largest icon is stored as PNG, as the system allows from 256 pixels on: a bitmap that
+        # size would weigh a quarter of a megabyte.
+        blob = png.encode(len(pixels), len(pixels), pixels) if len(pixels) >= 256 else dib(pixels)
         size = len(pixels)
         planes, bits = (1, 32) if kind == 1 else hotspot
         out += struct.pack('<BBBBHHII', size % 256, size % 256, 0, 0, planes, bits, len(blob), offset)
@@ -107,13 +110,23 @@ def icon_file(entries, kind):
     return out + b''.join(blobs)
 
 
+ICON_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+
+
+def doubled(hotspot, zoom):
+    return (hotspot[0] * zoom, hotspot[1] * zoom)
+
+
 def main():
     if not svg.available():
         sys.exit('rsvg-convert is missing: apt-get install librsvg2-bin')
     here = Path(sys.argv[1]) if len(sys.argv) > 1 else HERE
-    (here / 'app.ico').write_bytes(icon_file([(app_icon(s), None) for s in (16, 32, 48)], 1))
-    (here / 'hand.cur').write_bytes(icon_file([(hand_cursor(), HAND_HOT_SPOT)], 2))
-    (here / 'pencil.cur').write_bytes(icon_file([(pencil_cursor(), PENCIL_HOT_SPOT)], 2))
+    # Every size the system asks for from 100 % to 200 % scale (small icons 16 to 32, large 32 to
+    # 64), and 256 for the largest views.
+    (here / 'app.ico').write_bytes(icon_file([(app_icon(s), None) for s in ICON_SIZES], 1))
+    # The cursors at their size and twice it: the system picks the nearer for the display's scale.
+    (here / 'hand.cur').write_bytes(icon_file([(hand_cursor(z), doubled(HAND_HOT_SPOT, z)) for z in (1, 2)], 2))
+    (here / 'pencil.cur').write_bytes(icon_file([(pencil_cursor(z), doubled(PENCIL_HOT_SPOT, z)) for z in (1, 2)], 2))
 
 
 if __name__ == '__main__':

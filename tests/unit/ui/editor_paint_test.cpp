@@ -266,12 +266,12 @@ TEST(EditorPaint, ALabelTooLongForItsRoomEndsInAnEllipsisOnOneLine) {
   input.slots[kExtraKeyCallout] = 12;
   RecordingCanvas canvas;
   PaintEditor(canvas, input);
-  const Text& extraKey = CalloutTexts(canvas)[static_cast<size_t>(2 * (kExtraKeyCallout - kFirstSideButtonCallout) + 1)];
+  const Text extraKey = CalloutTexts(canvas)[static_cast<size_t>(2 * (kExtraKeyCallout - kFirstSideButtonCallout) + 1)];
   EXPECT_EQ(extraKey.format.trimming, Trimming::EllipsisCharacter);
   EXPECT_TRUE(extraKey.format.oneLine);
   EXPECT_LT(extraKey.box.width, 360);
   EXPECT_GE(extraKey.box.x, 0);
-  const Text& bt3 = CalloutTexts(canvas)[1];
+  const Text bt3 = CalloutTexts(canvas)[1];
   EXPECT_FALSE(bt3.format.oneLine) << "a label with room is drawn as it always was";
 }
 
