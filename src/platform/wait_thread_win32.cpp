@@ -1,16 +1,15 @@
 #include "platform/wait_thread_win32.h"
 
-#include <cstdint>
-#include <mutex>
 #include <vector>
+
+#include "core/waiter_list.h"
 
 namespace corvan {
 
 struct WaitThread::Shared {
-  struct Waiter {
-    HANDLE handle;
-    Handler handler;
-  };
+  using Waiters = WaiterList<HANDLE, DWORD>;
+  // The stop and change events take two of the places one wait can watch.
+  static constexpr size_t kCapacity = MAXIMUM_WAIT_OBJECTS - 2;
 
   Shared() : stop(CreateEventW(nullptr, TRUE, FALSE, nullptr)), changed(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
   ~Shared() {
@@ -19,19 +18,15 @@ struct WaitThread::Shared {
   }
 
   void Remove(HANDLE handle) {
-    {
-      std::lock_guard<std::mutex> guard(lock);
-      std::erase_if(waiters, [handle](const Waiter& waiter) { return waiter.handle == handle; });
-      ++version;
-    }
+    waiters.Remove(handle);
     SetEvent(changed);
   }
 
   // How many were dropped. Trying a handle takes its signal (an auto-reset event's, a pulse
   // never), so one found signalled has its handler run here.
-  size_t DropUnwaitable(const std::vector<Waiter>& snapshot) {
+  size_t DropUnwaitable(const std::vector<Waiters::Waiter>& snapshot) {
     size_t dropped = 0;
-    for (const Waiter& waiter : snapshot) {
+    for (const Waiters::Waiter& waiter : snapshot) {
       const DWORD state = WaitForSingleObject(waiter.handle, 0);
       if (state == WAIT_OBJECT_0) {
         waiter.handler();
@@ -44,44 +39,29 @@ struct WaitThread::Shared {
   }
 
   void Run() {
-    std::vector<Waiter> snapshot;
-    Timeout timeout;
-    Handler onTimeout;
+    Waiters::Snapshot snapshot;
     HANDLE handles[MAXIMUM_WAIT_OBJECTS] = {stop, changed};
-    uint64_t seen = ~uint64_t{0};
     for (;;) {
-      // Copied only after a change: a wake-up for a tilt notch costs no allocation.
-      {
-        std::lock_guard<std::mutex> guard(lock);
-        if (seen != version) {
-          snapshot = waiters;
-          timeout = timer;
-          onTimeout = onTimer;
-          seen = version;
-        }
-      }
-      for (size_t i = 0; i < snapshot.size(); ++i) handles[i + 2] = snapshot[i].handle;
-      const DWORD count = static_cast<DWORD>(snapshot.size() + 2);
-      const DWORD woken = WaitForMultipleObjects(count, handles, FALSE, timeout ? timeout() : INFINITE);
+      waiters.CopyIfChanged(snapshot);
+      for (size_t i = 0; i < snapshot.waiters.size(); ++i) handles[i + 2] = snapshot.waiters[i].handle;
+      const DWORD count = static_cast<DWORD>(snapshot.waiters.size() + 2);
+      const DWORD timeoutMs = snapshot.timeout ? snapshot.timeout() : INFINITE;
+      const DWORD woken = WaitForMultipleObjects(count, handles, FALSE, timeoutMs);
       if (woken == WAIT_OBJECT_0) return;
       if (woken == WAIT_TIMEOUT) {
-        if (onTimeout) onTimeout();
+        if (snapshot.onTimeout) snapshot.onTimeout();
       } else if (woken == WAIT_FAILED) {
         // Every handle waitable and the wait still failing: nothing here could mend it.
-        if (DropUnwaitable(snapshot) == 0) return;
+        if (DropUnwaitable(snapshot.waiters) == 0) return;
       } else if (woken >= WAIT_OBJECT_0 + 2 && woken < WAIT_OBJECT_0 + count) {
-        snapshot[woken - WAIT_OBJECT_0 - 2].handler();
+        snapshot.waiters[woken - WAIT_OBJECT_0 - 2].handler();
       }
     }
   }
 
   HANDLE stop;     // manual reset, set once
   HANDLE changed;  // auto reset: the waiters or the timer changed
-  std::mutex lock;
-  std::vector<Waiter> waiters;
-  Timeout timer;
-  Handler onTimer;
-  uint64_t version = 0;  // counts the changes to the three above
+  Waiters waiters{kCapacity};
 };
 
 WaitThread::WaitThread() : shared_(std::make_shared<Shared>()) {}
@@ -90,13 +70,7 @@ WaitThread::~WaitThread() { Stop(0); }
 
 bool WaitThread::Add(HANDLE handle, Handler handler) {
   if (!handle || !shared_->stop || !shared_->changed) return false;
-  {
-    std::lock_guard<std::mutex> guard(shared_->lock);
-    // The stop and change events take two of the places one wait can watch.
-    if (shared_->waiters.size() >= MAXIMUM_WAIT_OBJECTS - 2) return false;
-    shared_->waiters.push_back({handle, std::move(handler)});
-    ++shared_->version;
-  }
+  if (!shared_->waiters.Add(handle, std::move(handler))) return false;
   if (thread_.started()) {
     SetEvent(shared_->changed);
     return true;
@@ -109,12 +83,7 @@ void WaitThread::Remove(HANDLE handle) {
 }
 
 void WaitThread::SetTimer(Timeout timeout, Handler onTimeout) {
-  {
-    std::lock_guard<std::mutex> guard(shared_->lock);
-    shared_->timer = std::move(timeout);
-    shared_->onTimer = std::move(onTimeout);
-    ++shared_->version;
-  }
+  shared_->waiters.SetTimer(std::move(timeout), std::move(onTimeout));
   Wake();
 }
 
