@@ -173,7 +173,10 @@ TEST(WaiterListThreads, ASnapshotNeverHoldsARemovedWaiterNorMoreThanTheCapacity)
     sources.emplace_back([&] {
       for (int n = 0; n < kAddsPerSource; ++n) {
         const int handle = HandleOf(kOneShotSource, n);
-        if (shared.list.Add(handle, waiting.HandlerFor(handle))) ++oneShotsAdded;
+        if (shared.list.Add(handle, waiting.HandlerFor(handle))) {
+          ++oneShotsAdded;
+          ++shared.changes;
+        }
         shared.AwaitRound();
       }
       ++shared.sourcesDone;
