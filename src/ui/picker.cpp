@@ -25,6 +25,11 @@ PickerRows ButtonOrderRows(const OrderLabels& labels) {
   return rows;
 }
 
+PickerPlacement PlacementAtScale(const PickerPlacement& place, DisplayScale scale) {
+  const Rect edges = scale.Px(Rect{place.x, place.y, place.x + place.width, place.y + place.height});
+  return {edges.left, edges.top, edges.right - edges.left, edges.bottom - edges.top};
+}
+
 int32_t ChoiceKind(PickerMode mode) {
   switch (mode) {
     case PickerMode::QuickLaunch: return kPickerRun;

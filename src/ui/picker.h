@@ -6,6 +6,7 @@
 
 #include "config/catalogue.h"
 #include "config/function_labels.h"
+#include "core/display_scale.h"
 #include "input/routing.h"
 #include "core/geometry.h"
 
@@ -42,6 +43,10 @@ struct PickerPlacement {
 // at the bottom (cut to whole rows when it is taller than the work area), moved left to end one
 // pixel past the right edge. The left and top edges do not move it.
 PickerPlacement PlacePicker(Point requested, const PickerRows& rows, const Rect& workArea);
+
+// A placement made at 96 DPI in the screen's pixels at the display's scale: its edges are scaled,
+// so that a list that ends at the work area's edge at 96 DPI ends there at every scale.
+PickerPlacement PlacementAtScale(const PickerPlacement& place, DisplayScale scale);
 
 // Side 0: sub-lists open to the right; 1: to the left.
 struct SubListPlacement {

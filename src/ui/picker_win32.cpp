@@ -74,9 +74,9 @@ void QxItemList::ShowAt(Point screen, PickerMode mode) {
   // The list takes the scale of the monitor it opens on.
   scale_ = ScaleAt(POINT{screen.x, screen.y});
   images_.SetZoom(ImageZoomFor(scale_, kIconZooms));
-  const PickerPlacement place = PlacePicker(scale_.Base(screen), visible_, AtBase(ToRect(AreaUnderPointer().work), scale_));
-  SetWindowPos(hwnd(), HWND_TOPMOST, scale_.Px(place.x), scale_.Px(place.y), scale_.Px(place.width),
-               scale_.Px(place.height), SWP_NOACTIVATE);
+  const PickerPlacement place = PlacementAtScale(
+      PlacePicker(scale_.Base(screen), visible_, AtBase(ToRect(AreaUnderPointer().work), scale_)), scale_);
+  SetWindowPos(hwnd(), HWND_TOPMOST, place.x, place.y, place.width, place.height, SWP_NOACTIVATE);
   BringWindowToTop(hwnd());
   opacity_ = 255;
   RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);

@@ -137,5 +137,23 @@ TEST(MainWindowSkin, AtOneAndAHalfTimesTheWindowIsTheLargerPictureScaledToFit) {
   }
 }
 
+TEST(MainWindowSkin, SetUpAgainAtAnotherScaleTheWindowTakesItsSize) {
+  // What the main window does when it moves to a monitor of another scale.
+  test::GdiplusSession gdiplus;
+  ASSERT_TRUE(gdiplus.ok());
+  SkinnedWindow window;
+  ASSERT_TRUE(window.Create(nullptr));
+  ASSERT_TRUE(window.skin.SetUp(window.hwnd(), DisplayScale{192}));
+  RECT client{};
+  GetClientRect(window.hwnd(), &client);
+  EXPECT_EQ(client.right, 1330);
+  EXPECT_EQ(client.bottom, 980);
+  EXPECT_EQ(window.skin.scale(), DisplayScale{192});
+  ASSERT_TRUE(window.skin.SetUp(window.hwnd(), DisplayScale{96}));
+  GetClientRect(window.hwnd(), &client);
+  EXPECT_EQ(client.right, 665) << "and back";
+  EXPECT_EQ(client.bottom, 490);
+}
+
 }  // namespace
 }  // namespace corvan

@@ -149,5 +149,30 @@ TEST(Picker, AChoiceAsksWhatTheListWasOpenedFor) {
   EXPECT_EQ(ChoiceKind(PickerMode::ButtonOrder), kPickerOrder);
 }
 
+// The list is placed at 96 DPI in a work area taken back there, and its edges scaled: at every
+// scale it stays on the work area and is its size at 96 DPI times the scale.
+TEST(Picker, AtEveryScaleTheListStaysOnTheWorkAreaAtItsScaledSize) {
+  const PickerRows rows = ButtonOrderRows(BuildOrderLabels(L"Left", L"Right", L"Middle"));
+  const Rect works[] = {{0, 0, 1920, 1040}, {-1280, 0, 0, 984}, {0, 0, 1366, 728}};
+  for (int32_t dpi : {96, 120, 144, 192}) {
+    const DisplayScale scale{dpi};
+    for (const Rect& work : works) {
+      const Rect workAt96{scale.Base(work.left), scale.Base(work.top), scale.Base(work.right), scale.Base(work.bottom)};
+      for (const Point at : {Point{work.left + 10, work.top + 10}, Point{work.right - 5, work.bottom - 5},
+                             Point{(work.left + work.right) / 2, work.bottom - 100}}) {
+        const PickerPlacement place = PlacementAtScale(PlacePicker(scale.Base(at), rows, workAt96), scale);
+        EXPECT_GE(place.x, work.left - 1) << dpi;
+        // At 96 DPI a list at the right edge ends one pixel past it; that pixel scales too, and
+        // the edge taken back to 96 DPI may round by one more.
+        EXPECT_LE(place.x + place.width, work.right + (scale.IsBase() ? 1 : scale.Px(1) + 1)) << dpi;
+        EXPECT_GE(place.y, work.top) << dpi;
+        EXPECT_LE(place.y + place.height, work.bottom) << dpi;
+        EXPECT_NEAR(place.width, kPickerWidth * scale.Factor(), 1) << dpi;
+        EXPECT_NEAR(place.height, PickerListHeight(rows) * scale.Factor(), 1) << dpi;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace corvan
