@@ -32,6 +32,8 @@ inline constexpr uint32_t kOverviewClosedMessage = kFirstProgramMessage + 0x151;
 // Posted by an opening's thread once the desktop behind the overview is captured; wParam: the
 // opening's number.
 inline constexpr uint32_t kOverviewDesktopCapturedMessage = kFirstProgramMessage + 0x152;
+// Posted by an opening's thread as its last step.
+inline constexpr uint32_t kOverviewThreadEndedMessage = kFirstProgramMessage + 0x153;
 
 // The presenter board.
 inline constexpr uint32_t kSnapFileWrittenMessage = kFirstProgramMessage + 0x316;

@@ -129,9 +129,18 @@ void EXPOSE_DLG::EnsurePanels(size_t count) {
 
 bool EXPOSE_DLG::Open(std::atomic<int32_t>& busy, std::function<void()> onDesktopCaptured) {
   if (!hwnd() || !decision_ || ending_) return false;
+  if (runThread_ && WaitForSingleObject(runThread_, 0) != WAIT_OBJECT_0) {
+    // The last opening is hiding the overview and activating its window: it ends on its own in a
+    // moment, and this one follows. Its thread may wait for this window's thread, so no waiting here.
+    pendingOpening_ = PendingOpening{&busy, std::move(onDesktopCaptured)};
+    return true;
+  }
+  return StartOpening(busy, std::move(onDesktopCaptured));
+}
+
+bool EXPOSE_DLG::StartOpening(std::atomic<int32_t>& busy, std::function<void()> onDesktopCaptured) {
+  pendingOpening_.reset();
   if (runThread_) {
-    // The last opening is activating its window: it ends on its own in a moment.
-    if (WaitForSingleObject(runThread_, 0) != WAIT_OBJECT_0) return false;
     CloseHandle(runThread_);
     runThread_ = nullptr;
   }
@@ -214,6 +223,13 @@ std::optional<LRESULT> EXPOSE_DLG::WindowProc(UINT message, WPARAM wParam, LPARA
       return 0;
     case kOverviewDesktopCapturedMessage:
       if (static_cast<uint32_t>(wParam) == opening_ && onDesktopCaptured_) std::exchange(onDesktopCaptured_, {})();
+      return 0;
+    case kOverviewThreadEndedMessage:
+      // Posted as the thread's last step: it ends at once and needs nothing of this thread.
+      if (pendingOpening_ && !ending_ && (!runThread_ || WaitForSingleObject(runThread_, 1000) == WAIT_OBJECT_0)) {
+        PendingOpening pending = std::move(*pendingOpening_);
+        if (!StartOpening(*pending.busy, std::move(pending.onDesktopCaptured))) *pending.busy = 0;
+      }
       return 0;
     case kOverviewClosedMessage:
       // A later opening may have begun since the message was posted.

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -127,6 +128,14 @@ class EXPOSE_DLG : public Dialog {
   // Counts the openings, on the window's thread; a closing tells which opening it ends.
   uint32_t opening_ = 0;
   std::function<void()> onDesktopCaptured_;  // window's thread only
+  // An opening asked for while the last one's thread was still ending (hiding the overview,
+  // activating the chosen window): it starts once that thread has ended. Window's thread only.
+  struct PendingOpening {
+    std::atomic<int32_t>* busy;
+    std::function<void()> onDesktopCaptured;
+  };
+  std::optional<PendingOpening> pendingOpening_;
+  bool StartOpening(std::atomic<int32_t>& busy, std::function<void()> onDesktopCaptured);
   std::array<std::unique_ptr<PanelDlg>, 20> panels_;
   SnapshotCache snapshots_;
   // From the system's true version.

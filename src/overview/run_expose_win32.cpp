@@ -73,7 +73,10 @@ HICON IconOf(HWND window) {
 }  // namespace
 
 DWORD WINAPI EXPOSE_DLG::RunExposeMain(LPVOID self) {
-  static_cast<EXPOSE_DLG*>(self)->RunExpose();
+  auto* overview = static_cast<EXPOSE_DLG*>(self);
+  overview->RunExpose();
+  // An opening asked for meanwhile may start now.
+  PostMessageW(overview->hwnd(), kOverviewThreadEndedMessage, 0, 0);
   return 0;
 }
 

@@ -133,6 +133,22 @@ TEST_F(OverviewWindow, ListensToTheKeyboardOnlyWhileOpen) {
   }
 }
 
+// "Expose application" again while the last opening's thread is still hiding the overview and
+// activating its window: the request is not lost, the overview opens once that thread has ended.
+TEST_F(OverviewWindow, AnOpeningAskedForWhileTheLastOneIsEndingFollowsIt) {
+  Open(first.hwnd());
+  PressKey(VK_ESCAPE);
+  // The thread hides the overview through this thread, which is not pumped until the next
+  // opening has been asked for: the last one is still ending then.
+  ASSERT_TRUE(Pump([&] { return !overview.laidOut(); }, kBoundMs));
+  busy = 1;
+  EXPECT_TRUE(overview.Open(busy));
+  ASSERT_TRUE(Pump([&] { return overview.laidOut() && busy == 0 && overview.IsVisible(); }, kBoundMs))
+      << "the second opening";
+  PressKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitClosed());
+}
+
 TEST_F(OverviewWindow, AWindowClosedWhileListedActivatesNothingAndTheOverviewStillCloses) {
   Open(first.hwnd());
   const size_t index = IndexOf(third.hwnd());

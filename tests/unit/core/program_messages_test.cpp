@@ -12,7 +12,8 @@ TEST(ProgramMessages, EachHasANumberOfItsOwnInTheApplicationsRange) {
   const uint32_t messages[] = {kWakeFromSecondCopyMessage, kCloseStartedMessage,         kInitAfterShowMessage,
                                kReinstallMouseHookMessage, kKeyboardHookMessage,         kLeaveBoardMessage,
                                kEnsurePanelsMessage,       kOverviewClosedMessage,       kOverviewDesktopCapturedMessage,
-                               kSnapFileWrittenMessage,    kPresentChangesMessage,       kSpotlightResizedMessage};
+                               kOverviewThreadEndedMessage, kSnapFileWrittenMessage,     kPresentChangesMessage,
+                               kSpotlightResizedMessage};
   for (size_t i = 0; i < std::size(messages); ++i) {
     EXPECT_GT(messages[i], 0x8000u) << i;
     EXPECT_LT(messages[i], 0xC000u) << i;
