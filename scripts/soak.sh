@@ -54,7 +54,14 @@ driver_pid=""
 windows_pids=()
 soak_stop() {
   xdotool mouseup 1 >/dev/null 2>&1 || true
-  if [ -n "$driver_pid" ]; then echo quit >&"${DRIVER[1]}" 2>/dev/null || true; wait "$driver_pid" 2>/dev/null || true; fi
+  if [ -n "$driver_pid" ]; then
+    echo quit >&"${DRIVER[1]}" 2>/dev/null || true
+    # A driver that cannot answer any more is ended after a bound.
+    (sleep 10; kill "$driver_pid" 2>/dev/null) &
+    local bound=$!
+    wait "$driver_pid" 2>/dev/null || true
+    kill "$bound" 2>/dev/null || true
+  fi
   cleanup
   for pid in "${windows_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   rm -rf "$work"
@@ -180,7 +187,7 @@ one_cycle() {
   run_function "Copy"
   xdotool click 6 click 7
 
-  hide_window
+  hide_window || true
   wait_until 10 window_hidden || fail "cycle $cycle: the window did not hide"
   run_program || fail "cycle $cycle: the second copy failed"
   wait_until 10 window_visible || fail "cycle $cycle: the second copy did not wake the first"

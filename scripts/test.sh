@@ -55,7 +55,8 @@ wine_env_window_manager
 run_wine_tests -LE bare-display
 
 step "soak: 40 cycles of a day's use to warm up, then 30 measured, against the real program"
-scripts/soak.sh 30
+# About 7 minutes; bounded so that a Wine process start that hangs cannot hold the run.
+timeout -k 30 1500 scripts/soak.sh 30
 
 if [ -x scripts/fuzz.sh ]; then
   step "fuzzing the report decoder"

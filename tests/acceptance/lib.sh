@@ -35,7 +35,8 @@ window_exists() { xdotool search --name "$WINDOW_TITLE" >/dev/null 2>&1; }
 window_visible() { xdotool search --onlyvisible --name "$WINDOW_TITLE" >/dev/null 2>&1; }
 window_hidden() { window_exists && ! window_visible; }
 
-probe() { wine "$PROBE" "$@" >/dev/null 2>&1 </dev/null; }
+# Bounded: a Wine process start was seen to hang, rarely.
+probe() { timeout 20 wine "$PROBE" "$@" >/dev/null 2>&1 </dev/null; }
 hide_window() { probe hide-window "$WINDOW_TITLE"; }
 # Hides the window and checks it stays hidden: a wake-up's show sequence may still be raising it.
 hide_and_stay_hidden() { hide_window; sleep 0.3; window_hidden; }
