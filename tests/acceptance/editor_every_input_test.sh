@@ -10,10 +10,13 @@ use_standin_receivers "$work" 6
 
 # An order the receiver does not know is kept as stored until the user chooses one. (A key that
 # holds values is read as it is: the side buttons are given Forward and Backward, 15 and 14.)
+# Each value is read back before the program starts: a value that did not land would load as 0.
+stored() { set_value "$1" "$2" && [ "$(reg_value "$1")" = "$(printf '0x%x' "$2")" ]; }
 delete_key
-set_value order 9
-set_value bt3 15
-set_value bt4 14
+for value in "order 9" "bt3 15" "bt4 14"; do
+  # shellcheck disable=SC2086
+  wait_until 20 stored $value || fail "could not store $value: $(reg_value "${value% *}")"
+done
 : >"$transcript"
 start_resident_copy
 wait_until 10 reg_value bt4 || fail "the first save wrote nothing"
@@ -52,7 +55,7 @@ for gesture in up down left right; do
   wait_until 10 reg_is "gesture $gesture" 0xd || fail "gesture $gesture's choice stored $(reg_value "gesture $gesture")"
   row=$((row + 1))
 done
-[ "$(reg_value bt3)" = 0xf ] && [ "$(reg_value bt4)" = 0xe ] || fail "the side buttons changed: $(reg_value bt3) $(reg_value bt4)"
+[ "$(reg_value bt3)" = 0xf ] && [ "$(reg_value bt4)" = 0xe ] || fail "the side buttons changed: $(reg_value bt3) $(reg_value bt4) (order $(reg_value order), extra key $(reg_value "extra key"))"
 
 # The order's box starts at x = 460, its middle at y = 170: the fourth order is 3.
 : >"$transcript"
