@@ -198,4 +198,9 @@ RoutingActions MainWindowRouting::OnRawMouseButton(const PickerFacts& picker, bo
   return actions;
 }
 
+MainWindowRouting::Foreground MainWindowRouting::ForegroundAfterHide(const PickerFacts& picker) {
+  const bool quickLaunchShown = picker.exists && picker.visible && picker.mode == PickerMode::QuickLaunch;
+  return quickLaunchShown ? Foreground::Picker : Foreground::MainWindow;
+}
+
 }  // namespace corvan

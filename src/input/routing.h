@@ -100,6 +100,12 @@ class MainWindowRouting {
   // outside it (also in other applications).
   RoutingActions OnRawMouseButton(const PickerFacts& picker, bool foregroundIsMagnifier, bool cursorOverPicker);
 
+  // Timer 111 hands the foreground back to the program a moment after its main window hid. A
+  // quick-launch list opened meanwhile (a group run while the window was shown) takes it: given
+  // to the hidden window, the list's keys would go there.
+  enum class Foreground { MainWindow, Picker };
+  static Foreground ForegroundAfterHide(const PickerFacts& picker);
+
   void SetRegions(const EditorHotRegions& regions) { regions_ = regions; }
   int32_t hoveredCallout() const { return hoveredCallout_; }
   int32_t hoveredDefault() const { return hoveredDefault_; }

@@ -310,7 +310,11 @@ void CCorvanAssistantDlg::OnTimer(UINT_PTR id) {
       break;
     case kTimerForeground:
       KillTimer(hwnd(), kTimerForeground);
-      SetForegroundWindow(hwnd());
+      if (MainWindowRouting::ForegroundAfterHide(CurrentPickerFacts()) == MainWindowRouting::Foreground::Picker) {
+        SetForegroundWindow(overlays_.picker()->hwnd());
+      } else {
+        SetForegroundWindow(hwnd());
+      }
       break;
     case kTimerTrayMenu:
       // Stopped before the menu's own modal loop runs, or the timer would fire inside it.

@@ -65,4 +65,18 @@ for key in Down Down Down Down Right Down Down Return; do
 done
 wait_until 10 reg_is bt4 0xd || fail "choosing Paste from the keyboard stored $(reg_value bt4) in bt4"
 wait_until 10 none_shown 300x224 || fail "the picker stayed open after the keyboard's choice"
+
+# A group run while the main window is shown: the window hides, and the quick-launch list at the
+# pointer (300 x 152, System's four) keeps the keyboard once the program takes the foreground
+# back, 300 ms after the hide.
+window_visible || fail "the main window is not shown"
+xdotool mousemove 200 150
+run_program /run System || fail "/run System failed"
+wait_until 10 shown 300x152+199 || fail "no quick-launch list at the pointer: $(xwininfo -root -children | grep -E " 300x")"
+wait_until 10 window_hidden || fail "the main window stayed shown under the quick-launch list"
+sleep 1  # past the foreground hand-back, which has no sign of its own to wait for
+foreground=$(timeout 20 wine "$PROBE" foreground 2>/dev/null </dev/null | tr -d '\r')
+[[ "$foreground" != *"$WINDOW_TITLE"* ]] || fail "the hidden main window took the keyboard from the quick-launch list"
+xdotool key Escape
+wait_until 5 none_shown 300x152 || fail "Escape did not close the quick-launch list"
 echo PASS

@@ -169,6 +169,14 @@ TEST_F(Routing, QuickLaunchPickerClosesOnAClickElsewhere) {
   EXPECT_TRUE(routing.OnRawMouseButton({true, false, PickerMode::QuickLaunch}, false, false).empty());
 }
 
+TEST_F(Routing, AShownQuickLaunchListKeepsTheForegroundWhenTheMainWindowHasHidden) {
+  using Foreground = MainWindowRouting::Foreground;
+  EXPECT_EQ(MainWindowRouting::ForegroundAfterHide({true, true, PickerMode::QuickLaunch}), Foreground::Picker);
+  EXPECT_EQ(MainWindowRouting::ForegroundAfterHide({true, false, PickerMode::QuickLaunch}), Foreground::MainWindow);
+  EXPECT_EQ(MainWindowRouting::ForegroundAfterHide(editorPicker), Foreground::MainWindow);
+  EXPECT_EQ(MainWindowRouting::ForegroundAfterHide({false, false, PickerMode::QuickLaunch}), Foreground::MainWindow);
+}
+
 TEST_F(Routing, EveryCalloutHasItsHintAndOpensItsListUnderIt) {
   EditorHotRegions regions = Layout();
   for (int32_t i = kFirstGestureCallout; i < kCalloutCount; ++i) {
