@@ -2,13 +2,15 @@
 # A day of use, many times over, against the real program under Wine with stand-in receivers:
 # each cycle opens the overview over three windows and closes it (Escape, Enter and a click in
 # turn), turns every board mode on and off with strokes and snaps (to the clipboard and into the
-# desktop's "Screen Snap" folder), shows tips, sends tilt notches,
-# hides the main window and wakes it with a second copy. The copy starts over a broken
+# desktop's "Screen Snap" folder), opens a quick-launch list and closes it, shows tips, sends tilt
+# notches, unplugs the receivers and plugs them back, hides the main window and wakes it with a
+# second copy. The copy starts over a broken
 # language file and settings values of the wrong type and size, and every tenth cycle it takes a
 # storm of /run requests while its overview opens.
 #
-# It prints the copy's private memory, open descriptors and threads after a warm-up of 40 cycles
-# (CORVAN_SOAK_WARM_UP) and at the end, and fails when one grows beyond its bound.
+# It prints the copy's private memory, open descriptors, handles, GDI and USER objects and threads
+# after a warm-up of 40 cycles (CORVAN_SOAK_WARM_UP), every 50 cycles and at the end, with the
+# private memory's trend over the run, and fails when a count grows beyond its bound.
 #
 # Usage: scripts/soak.sh [cycles]   (default 50; the warm-up comes on top)
 # Needs a built Windows tree (the test command builds it).
@@ -38,6 +40,10 @@ PROBE=$build/tests/win32/probe.exe
 source "$root/tests/acceptance/lib.sh" "$build/CorvanAssistant.exe"
 say() { printf '[soak] %s\n' "$*"; }
 use_standin_receivers "$work" 6
+# While this file exists every stand-in receiver is unplugged.
+plug=$work/unplugged
+CORVAN_STANDIN_PLUG=$(winepath -w "$plug" 2>/dev/null)
+export CORVAN_STANDIN_PLUG
 
 # A language file that is not one.
 head -c 3000 /dev/urandom >"$work/lang.ini"
@@ -55,7 +61,8 @@ windows_pids=()
 soak_stop() {
   xdotool mouseup 1 >/dev/null 2>&1 || true
   if [ -n "$driver_pid" ]; then
-    echo quit >&"${DRIVER[1]}" 2>/dev/null || true
+    # Bash forgets the pipes of a driver that has ended.
+    [ -z "${DRIVER[1]:-}" ] || echo quit >&"${DRIVER[1]}" 2>/dev/null || true
     # A driver that cannot answer any more is ended after a bound.
     (sleep 10; kill "$driver_pid" 2>/dev/null) &
     local bound=$!
@@ -72,10 +79,12 @@ trap soak_stop EXIT
 start_resident_copy
 program_pid=$FIRST_PID
 
-coproc DRIVER { wine "$build/tests/win32/soak_driver.exe" 2>/dev/null; }
+# The driver lists the interfaces through the system's own HID library.
+coproc DRIVER { WINEDLLOVERRIDES="mscoree,mshtml=" wine "$build/tests/win32/soak_driver.exe" 2>/dev/null; }
 driver_pid=$DRIVER_PID
 ask() {  # command...: prints the driver's answer
   local answer
+  [ -n "${DRIVER[1]:-}" ] || fail "the driver has ended"
   echo "$*" >&"${DRIVER[1]}"
   IFS= read -r -t 60 answer <&"${DRIVER[0]}" || fail "the driver did not answer \"$*\""
   printf '%s\n' "${answer%$'\r'}"
@@ -166,6 +175,45 @@ close_overview() {  # how: 0 Escape, 1 Enter on an item, 2 a click on empty spac
   fail "cycle $cycle: the overview did not close"
 }
 
+quick_launch() {
+  local list=" 300x152+199+149"
+  xdotool mousemove 200 150
+  run_function "System"
+  wait_until 10 window_on_screen "$list" \
+    || fail "cycle $cycle: no quick-launch list at the pointer: $(xwininfo -root -children | grep -F ' 300x')"
+  # As the overview, the list takes keys a moment after it is on the screen.
+  local try
+  for try in $(seq 1 20); do
+    xdotool key Escape
+    wait_until 1 eval "! window_on_screen '$list'" && return 0
+  done
+  fail "cycle $cycle: Escape left the quick-launch list open"
+}
+
+# The system tells the copy of every arrival. A receiver that is gone when the copy opens it, or
+# that goes halfway through the settings, leaves the copy as it was; one that is back is given the
+# settings again (family 6 ends its sequence by asking for string 199).
+plugged_in() {
+  local answer
+  answer=$(ask arrive)
+  [[ "$answer" =~ ^arrived\ [1-9] ]] || fail "cycle $cycle: no receiver to plug in ($answer)"
+}
+replug() {
+  local gone_from
+  for gone_from in 0 2; do
+    : >"$transcript"
+    echo "$gone_from" >"$plug"
+    plugged_in
+    wait_until 10 grep -q "unplugged" "$transcript" \
+      || fail "cycle $cycle: the receiver gone from request $gone_from was not tried: $(tr '\n' ';' <"$transcript")"
+  done
+  rm -f "$plug"
+  : >"$transcript"
+  plugged_in
+  wait_until 10 grep -q "get-string 199 " "$transcript" \
+    || fail "cycle $cycle: the receiver plugged back was not given its settings: $(tr '\n' ';' <"$transcript")"
+}
+
 storm() {
   xdotool mousemove 640 400
   local answer
@@ -184,8 +232,11 @@ one_cycle() {
   board_mode "Spotlight" spotlight
   rm -f "$snaps"/screen_*.png
 
+  # Before the tilt notches: a wheel turned outside an open quick-launch list closes it.
+  quick_launch
   run_function "Copy"
   xdotool click 6 click 7
+  replug
 
   hide_window || true
   wait_until 10 window_hidden || fail "cycle $cycle: the window did not hide"
@@ -195,30 +246,42 @@ one_cycle() {
   alive "$program_pid" || fail "cycle $cycle: the program ended"
 }
 
-# Wine reports no memory, handle or GUI object counts of another process (it answers 0), so the
-# counts Windows would give come from the driver where Wine has them (threads) and the rest from
-# the copy's Linux process: its anonymous resident memory (what the heap and the stacks hold) and
-# its open descriptors (files, sections and sockets behind its handles).
+# Wine answers 0 for another process's memory, handle and GUI object counts; they are printed as
+# the driver reads them (on Windows they would be the real counts) and must not grow either. What
+# Wine cannot tell comes from the copy's Linux process: its anonymous resident memory (what the
+# heap and the stacks hold) and its open descriptors (files, sections and sockets behind its
+# handles).
 measure() {
   local windows_side kib fds
   # Measured at rest: a tip on the screen has a thread of its own.
   wait_until 15 tips_gone || fail "a tip stayed on the screen"
   windows_side=$(ask measure)
+  [[ "$windows_side" == private=* ]] || fail "the driver could not measure: $windows_side"
   kib=$(awk '/^RssAnon:/ {print $2}' "/proc/$program_pid/status")
   fds=$(ls "/proc/$program_pid/fd" | wc -l)
-  printf 'private=%s descriptors=%s threads=%s\n' "$((kib * 1024))" "$fds" "${windows_side##*threads=}"
+  printf 'private=%s descriptors=%s %s\n' "$((kib * 1024))" "$fds" "${windows_side#private=* }"
 }
 
+# Every tenth measured cycle's private memory, for the trend: Wine's noise moves single readings by
+# MiB, a leak moves the fitted line.
+samples=$work/samples
 started=$(date +%s)
 for cycle in $(seq 1 "$warm_up"); do one_cycle; done
 before=$(measure)
 say "after the warm-up of $warm_up cycles: $before"
+echo "$warm_up $(sed -E 's/private=([0-9]+).*/\1/' <<<"$before")" >>"$samples"
 for cycle in $(seq $((warm_up + 1)) $((warm_up + cycles))); do
   one_cycle
-  [ $((cycle % 50)) -ne 0 ] || say "cycle $cycle: $(measure)"
+  [ $((cycle % 10)) -eq 0 ] || continue
+  now=$(measure)
+  echo "$cycle $(sed -E 's/private=([0-9]+).*/\1/' <<<"$now")" >>"$samples"
+  [ $((cycle % 50)) -ne 0 ] || say "cycle $cycle: $now"
 done
 after=$(measure)
 say "after $cycles more cycles: $after ($(( $(date +%s) - started )) s)"
+# Least squares over the samples, in KiB per 1000 cycles.
+say "private memory trend: $(awk '{n++; sx+=$1; sy+=$2; sxx+=$1*$1; sxy+=$1*$2}
+  END {d = n*sxx - sx*sx; if (n < 3 || d == 0) print "too few samples"; else printf "%+.0f KiB per 1000 cycles over %d samples\n", (n*sxy - sx*sy) / d * 1000 / 1024, n}' "$samples")"
 
 figure() { sed -E "s/.*$2=([0-9]+).*/\1/" <<<"$1"; }
 status=0
@@ -228,5 +291,8 @@ check() {  # name, bound
 }
 check private "$private_bound"
 check descriptors "$handle_bound"
+check handles "$handle_bound"
+check gdi "$handle_bound"
+check user "$handle_bound"
 check threads "$thread_bound"
 exit $status

@@ -4,18 +4,24 @@
 //   run <name>          -> "ran" | "busy" | "no copy" | "bad name"
 //   storm <n> <name>    -> "ran=R busy=B other=O": n requests sent back to back
 //   measure             -> "private=<bytes> handles=<n> gdi=<n> user=<n> threads=<n>"
+//   arrive              -> "arrived <n>": the copy is told, as the system tells it, that each of
+//                          the n HID interfaces has just been plugged in
 //   quit
 #include <windows.h>
+#include <dbt.h>
 #include <psapi.h>
 #include <tlhelp32.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/run_request_win32.h"
 #include "core/named_events.h"
+#include "platform/hid_win32.h"
 
 namespace {
 
@@ -70,6 +76,28 @@ std::string Measure() {
   return line.str();
 }
 
+constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+
+// The arrival record as the system sends it: the interface's path follows the fixed part.
+std::string Arrive() {
+  HWND window = FindWindowW(L"#32770", kMainWindowTitle);
+  if (!window) return "no copy";
+  const std::vector<std::u16string> paths = corvan::Win32HidEnumerator().ListInterfacePaths();
+  for (const std::u16string& path : paths) {
+    const size_t size = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) + (path.size() + 1) * sizeof(wchar_t);
+    std::vector<DWORD> storage((size + sizeof(DWORD) - 1) / sizeof(DWORD), 0);
+    auto* record = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(storage.data());
+    record->dbcc_size = static_cast<DWORD>(size);
+    record->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    record->dbcc_classguid = kHidInterfaceClass;
+    path.copy(reinterpret_cast<char16_t*>(record->dbcc_name), path.size());
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(record), SMTO_ABORTIFHUNG,
+                        5000, &result);
+  }
+  return "arrived " + std::to_string(paths.size());
+}
+
 std::string Storm(int requests, const std::wstring& name) {
   int ran = 0, busy = 0, other = 0;
   for (int n = 0; n < requests; ++n) {
@@ -101,6 +129,8 @@ int main() {
       words >> requests;
       std::getline(words >> std::ws, name);
       answer = Storm(requests, Widened(name));
+    } else if (command == "arrive") {
+      answer = Arrive();
     } else if (command == "measure") {
       answer = Measure();
     } else if (command == "quit") {

@@ -6,6 +6,10 @@
 //   CORVAN_STANDIN_FAULT       optional fault, "name@N": rejects, strings, unplugged, never-ready,
 //                              from request N of each opened interface (counting from 0)
 //   CORVAN_STANDIN_DELAY_MS    optional time each request takes, as a slow receiver's would
+//   CORVAN_STANDIN_PLUG        optional file: while it exists, every receiver is unplugged from
+//                              the request number it holds (counting from 0 in each opening;
+//                              none, or 0, and an opening finds nothing), and once it is gone
+//                              they are back; a script plugs and unplugs through it
 //   CORVAN_STANDIN_TRANSCRIPT  file that gets one line per request ("refused" at the end when it
 //                              failed), and "open" per interface
 #include <windows.h>
@@ -16,6 +20,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -84,6 +89,17 @@ std::unique_ptr<ReceiverSimulator> NewReceiver() {
   return receiver;
 }
 
+// The request from which the receivers are gone, or nothing while they are plugged in.
+std::optional<size_t> UnpluggedFrom() {
+  const std::string plug = Environment("CORVAN_STANDIN_PLUG");
+  if (plug.empty()) return std::nullopt;
+  std::ifstream file(plug);
+  if (!file) return std::nullopt;
+  size_t from = 0;
+  file >> from;
+  return from;
+}
+
 // Runs one request against the receiver behind the handle and writes what it heard.
 template <typename Request>
 BOOLEAN Ask(HANDLE handle, Request request) {
@@ -92,6 +108,11 @@ BOOLEAN Ask(HANDLE handle, Request request) {
   const auto found = receivers.find(handle);
   if (found == receivers.end()) return FALSE;
   ReceiverSimulator& receiver = *found->second;
+  if (const auto from = UnpluggedFrom(); from && receiver.Calls().size() >= *from) {
+    Record("unplugged");
+    SetLastError(ERROR_DEVICE_NOT_CONNECTED);
+    return FALSE;
+  }
   const size_t before = receiver.Calls().size();
   const bool accepted = request(receiver);
   for (size_t i = before; i < receiver.Calls().size(); ++i) {
@@ -112,6 +133,12 @@ __declspec(dllexport) void WINAPI HidD_GetHidGuid(GUID* guid) { *guid = kHidClas
 // Called first on every interface that is opened: a receiver is plugged in behind the handle.
 __declspec(dllexport) BOOLEAN WINAPI HidD_GetPreparsedData(HANDLE handle, void** preparsed) {
   std::lock_guard lock(mutex);
+  if (UnpluggedFrom() == size_t{0}) {
+    receivers.erase(handle);
+    Record("open unplugged");
+    SetLastError(ERROR_DEVICE_NOT_CONNECTED);
+    return FALSE;
+  }
   auto receiver = NewReceiver();
   *preparsed = new Preparsed{receiver->Facts()};
   receivers[handle] = std::move(receiver);
