@@ -24,6 +24,7 @@ struct DisplayScale {
   constexpr Point Px(Point p) const { return {Px(p.x), Px(p.y)}; }
   constexpr Point Base(Point p) const { return {Base(p.x), Base(p.y)}; }
   constexpr Rect Px(const Rect& r) const { return {Px(r.left), Px(r.top), Px(r.right), Px(r.bottom)}; }
+  constexpr Rect Base(const Rect& r) const { return {Base(r.left), Base(r.top), Base(r.right), Base(r.bottom)}; }
 
   bool operator==(const DisplayScale&) const = default;
 

@@ -365,10 +365,11 @@ bool EXPOSE_DLG::OnPaint() {
     targets.push_back(item.target);
     icons.push_back(item.icon);
   }
+  const DisplayScale scale = ScaleOfWindow(hwnd());
   if (paintPending_.exchange(false) && !composition) {
     // The resting pictures become part of the backdrop: later paints only copy it.
     GdiplusCanvas canvas(backdrop_->bits(), backdrop_->width(), backdrop_->height(), backdrop_->strideBytes());
-    PaintItemsAtRest(canvas, targets, views, ScaleOfWindow(hwnd()));
+    PaintItemsAtRest(canvas, targets, views, scale);
     canvas.Flush();
   }
   if (backBuffer_) {
@@ -380,7 +381,7 @@ bool EXPOSE_DLG::OnPaint() {
       GdiplusCanvas canvas(backBuffer_->bits(), backBuffer_->width(), backBuffer_->height(), backBuffer_->strideBytes());
       BackBufferIcons badgeIcons(canvas, backBuffer_->dc(), std::move(icons));
       OverlayState state{&animation_.shownRects(), &growth, animation_.selected(), composition,
-                         GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), ScaleOfWindow(hwnd())};
+                         GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), scale};
       PaintOverlay(canvas, state, views, badgeIcons);
       canvas.Flush();
     }

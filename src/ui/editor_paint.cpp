@@ -105,12 +105,14 @@ void PaintCallouts(Canvas& canvas, const EditorPaintInput& input, EditorHotRegio
   const Font titleFont{kTahoma, kControlsFontPx};
   std::array<std::wstring, kCalloutCount> texts;
   std::array<float, kCalloutCount> widths{};
+  float lineHeight = 0;
   for (int32_t id = kFirstSideButtonCallout; id < kCalloutCount; ++id) {
     texts[static_cast<size_t>(id)] = CalloutText(input, id);
-    widths[static_cast<size_t>(id)] = canvas.MeasureString(texts[static_cast<size_t>(id)], font, kMeasureLayout, kCentred).width;
+    const SizeF size = canvas.MeasureString(texts[static_cast<size_t>(id)], font, kMeasureLayout, kCentred);
+    widths[static_cast<size_t>(id)] = size.width;
+    // Every label is one line of one font: the first one's height places every box.
+    if (id == kFirstSideButtonCallout) lineHeight = size.height;
   }
-  // Every label is one line of one font: its height places every box.
-  const float lineHeight = canvas.MeasureString(texts[kFirstSideButtonCallout], font, kMeasureLayout, kCentred).height;
   const std::wstring& title = input.texts->orderWords[0];
   const float titleHeight = canvas.MeasureString(title, titleFont, kMeasureLayout, kCentred).height;
   const auto places = LayOutCallouts(widths, lineHeight, titleHeight);

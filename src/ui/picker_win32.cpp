@@ -20,10 +20,6 @@ constexpr DWORD kAnimationStepMs = 10;
 constexpr DWORD kAnimationEndWaitMs = 2000;
 
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-// The lists are laid out at 96 DPI: screen rectangles are taken there, and placements back.
-Rect AtBase(const Rect& r, DisplayScale scale) {
-  return {scale.Base(r.left), scale.Base(r.top), scale.Base(r.right), scale.Base(r.bottom)};
-}
 
 // Nothing known of the monitor places the list as on an empty one.
 MonitorArea AreaUnderPointer() { return MonitorUnderPointer().value_or(MonitorArea{}); }
@@ -75,7 +71,7 @@ void QxItemList::ShowAt(Point screen, PickerMode mode) {
   scale_ = ScaleAt(POINT{screen.x, screen.y});
   images_.SetZoom(ImageZoomFor(scale_, kIconZooms));
   const PickerPlacement place = PlacementAtScale(
-      PlacePicker(scale_.Base(screen), visible_, AtBase(ToRect(AreaUnderPointer().work), scale_)), scale_);
+      PlacePicker(scale_.Base(screen), visible_, scale_.Base(ToRect(AreaUnderPointer().work))), scale_);
   SetWindowPos(hwnd(), HWND_TOPMOST, place.x, place.y, place.width, place.height, SWP_NOACTIVATE);
   BringWindowToTop(hwnd());
   opacity_ = 255;
@@ -180,8 +176,8 @@ void QxItemList::HoverRow(int32_t row) {
   subList_->mode_ = mode_;
   RECT window{};
   GetWindowRect(hwnd(), &window);
-  const SubListPlacement place = PlaceSubList(AtBase(ToRect(window), scale_), groupShown_ != 0, side_,
-                                              AtBase(ToRect(AreaUnderPointer().whole), scale_), visible_,
+  const SubListPlacement place = PlaceSubList(scale_.Base(ToRect(window)), groupShown_ != 0, side_,
+                                              scale_.Base(ToRect(AreaUnderPointer().whole)), visible_,
                                               scroll_.firstRow(), row);
   subList_->side_ = place.side;
   subList_->Fill(full_, entry.code);

@@ -157,7 +157,7 @@ TEST(Picker, AtEveryScaleTheListStaysOnTheWorkAreaAtItsScaledSize) {
   for (int32_t dpi : {96, 120, 144, 192}) {
     const DisplayScale scale{dpi};
     for (const Rect& work : works) {
-      const Rect workAt96{scale.Base(work.left), scale.Base(work.top), scale.Base(work.right), scale.Base(work.bottom)};
+      const Rect workAt96 = scale.Base(work);
       for (const Point at : {Point{work.left + 10, work.top + 10}, Point{work.right - 5, work.bottom - 5},
                              Point{(work.left + work.right) / 2, work.bottom - 100}}) {
         const PickerPlacement place = PlacementAtScale(PlacePicker(scale.Base(at), rows, workAt96), scale);
