@@ -60,7 +60,15 @@ wine reg add "$SETTINGS_KEY" /v key /t REG_BINARY /d 07 /f >/dev/null 2>&1 </dev
 driver_pid=""
 windows_pids=()
 soak_stop() {
+  local status=$?
   xdotool mouseup 1 >/dev/null 2>&1 || true
+  # What was on the screen when a step failed, for the one who looks into it.
+  if [ "$status" -ne 0 ]; then
+    import -window root "$root/build/soak-failure.png" 2>/dev/null && say "the screen is in build/soak-failure.png"
+    xwininfo -root -children 2>/dev/null | grep -E 'x58\+|x88\+' | while read -r id _; do
+      say "tip window $id: $(xwininfo -id "$id" 2>/dev/null | grep -E 'Map State|geometry' | tr -s ' \n' ' ')"
+    done
+  fi
   if [ -n "$driver_pid" ]; then
     # Bash forgets the pipes of a driver that has ended.
     [ -z "${DRIVER[1]:-}" ] || echo quit >&"${DRIVER[1]}" 2>/dev/null || true
@@ -228,6 +236,8 @@ storm() {
 }
 
 one_cycle() {
+  # First, so that the overview's last thread has long ended when the cycle is measured.
+  [ $((cycle % 10)) -ne 0 ] || storm
   overview $((cycle % 3))
   board_mode "Highlighter" highlight
   board_mode "Screen snap #1" snap_rectangle
@@ -245,7 +255,6 @@ one_cycle() {
   wait_until 10 window_hidden || fail "cycle $cycle: the window did not hide"
   run_program || fail "cycle $cycle: the second copy failed"
   wait_until 10 window_visible || fail "cycle $cycle: the second copy did not wake the first"
-  [ $((cycle % 10)) -ne 0 ] || storm
   alive "$program_pid" || fail "cycle $cycle: the program ended"
 }
 
