@@ -23,7 +23,7 @@ warm_up=${CORVAN_SOAK_WARM_UP:-40}
 # several MiB from one reading to the next whatever the program does (see measure), so only a
 # growth beyond that noise fails; descriptors and threads, measured at rest, must come back to
 # what they were.
-private_bound=$((16 * 1024 * 1024))
+private_bound=$((4 * 1024 * 1024))
 unix_bound=$((16 * 1024 * 1024))
 handle_bound=0
 thread_bound=0
