@@ -9,7 +9,7 @@
 # storm of /run requests while its overview opens.
 #
 # It prints the copy's private memory, open descriptors, handles, GDI and USER objects and threads
-# after a warm-up of 40 cycles (CORVAN_SOAK_WARM_UP), every 50 cycles and at the end, with the
+# after a warm-up of 40 cycles (CORVAN_SOAK_WARM_UP), every 10 cycles and at the end, with the
 # private memory's trend over the run, and fails when a count grows beyond its bound.
 #
 # Usage: scripts/soak.sh [cycles]   (default 50; the warm-up comes on top)
@@ -41,7 +41,7 @@ PROBE=$build/tests/win32/probe.exe
 source "$root/tests/acceptance/lib.sh" "$build/CorvanAssistant.exe"
 say() { printf '[soak] %s\n' "$*"; }
 use_standin_receivers "$work" 6
-# While this file exists every stand-in receiver is unplugged.
+# While this file exists the stand-in receivers are gone from the request number it holds.
 plug=$work/unplugged
 CORVAN_STANDIN_PLUG=$(winepath -w "$plug" 2>/dev/null)
 export CORVAN_STANDIN_PLUG
@@ -169,36 +169,35 @@ overview() {  # how it is closed
   wait_until 15 overview_open || fail "cycle $cycle: the overview did not open"
   close_overview "$1"
 }
-close_overview() {  # how: 0 Escape, 1 Enter on an item, 2 a click on empty space
-  # The overview takes keys and clicks once its items are laid out, a moment after it covers the
-  # screen: the closing input is repeated until it closes.
-  local try
-  for try in $(seq 1 30); do
-    case $1 in
-      0) xdotool key Escape ;;
-      1) xdotool key Right key Return ;;
-      2) xdotool mousemove 3 3 click 1 ;;
-    esac
-    wait_until 1 overview_closed && return 0
+# A window takes keys and clicks a moment after it is on the screen (the overview once its items
+# are laid out): the closing input is repeated, a second apart, until the window is gone.
+repeat_until() {  # tries, condition, input command...
+  local tries=$1 condition=$2 try
+  shift 2
+  for try in $(seq 1 "$tries"); do
+    "$@"
+    wait_until 1 "$condition" && return 0
   done
-  fail "cycle $cycle: the overview did not close"
+  return 1
+}
+close_overview() {  # how: 0 Escape, 1 Enter on an item, 2 a click on empty space
+  case $1 in
+    0) repeat_until 30 overview_closed xdotool key Escape ;;
+    1) repeat_until 30 overview_closed xdotool key Right key Return ;;
+    2) repeat_until 30 overview_closed xdotool mousemove 3 3 click 1 ;;
+  esac || fail "cycle $cycle: the overview did not close"
 }
 
 # The list opens at the pointer; the place is the run switch test's to check. Wine can still hold
 # the pointer's last place over one of its windows when the program asks for it.
+quick_launch_open() { window_on_screen " 300x152+"; }
+quick_launch_closed() { ! quick_launch_open; }
 quick_launch() {
-  local list=" 300x152+"
   xdotool mousemove 200 150
   run_function "System"
-  wait_until 10 window_on_screen "$list" \
+  wait_until 10 quick_launch_open \
     || fail "cycle $cycle: no quick-launch list at the pointer: $(xwininfo -root -children | grep -F ' 300x')"
-  # As the overview, the list takes keys a moment after it is on the screen.
-  local try
-  for try in $(seq 1 20); do
-    xdotool key Escape
-    wait_until 1 eval "! window_on_screen '$list'" && return 0
-  done
-  fail "cycle $cycle: Escape left the quick-launch list open"
+  repeat_until 20 quick_launch_closed xdotool key Escape || fail "cycle $cycle: Escape left the quick-launch list open"
 }
 
 # The system tells the copy of every arrival. A receiver that is gone when the copy opens it, or
@@ -282,6 +281,8 @@ measure() {
   printf '%s descriptors=%s %s\n' "$memory" "$fds" "${windows_side#private=* }"
 }
 
+figure() { sed -E "s/.*$2=([0-9]+).*/\1/" <<<"$1"; }  # reading, name
+
 # Every tenth measured cycle's private memory, for the trend: a leak moves the fitted line, noise
 # moves single readings.
 samples=$work/samples
@@ -289,12 +290,12 @@ started=$(date +%s)
 for cycle in $(seq 1 "$warm_up"); do one_cycle; done
 before=$(measure)
 say "after the warm-up of $warm_up cycles: $before"
-echo "$warm_up $(sed -E 's/private=([0-9]+).*/\1/' <<<"$before")" >>"$samples"
+echo "$warm_up $(figure "$before" private)" >>"$samples"
 for cycle in $(seq $((warm_up + 1)) $((warm_up + cycles))); do
   one_cycle
   [ $((cycle % 10)) -eq 0 ] || continue
   now=$(measure)
-  echo "$cycle $(sed -E 's/private=([0-9]+).*/\1/' <<<"$now")" >>"$samples"
+  echo "$cycle $(figure "$now" private)" >>"$samples"
   say "cycle $cycle: $now"
 done
 after=$(measure)
@@ -303,7 +304,6 @@ say "after $cycles more cycles: $after ($(( $(date +%s) - started )) s)"
 say "private memory trend: $(awk '{n++; sx+=$1; sy+=$2; sxx+=$1*$1; sxy+=$1*$2}
   END {d = n*sxx - sx*sx; if (n < 3 || d == 0) print "too few samples"; else printf "%+.0f KiB per 1000 cycles over %d samples\n", (n*sxy - sx*sy) / d * 1000 / 1024, n}' "$samples")"
 
-figure() { sed -E "s/.*$2=([0-9]+).*/\1/" <<<"$1"; }
 status=0
 check() {  # name, bound
   local grew=$(( $(figure "$after" "$1") - $(figure "$before" "$1") ))

@@ -11,6 +11,10 @@
 #include <dbt.h>
 #include <psapi.h>
 #include <tlhelp32.h>
+// mingw-w64's HID header needs <windows.h> first and declares the functions without C linkage.
+extern "C" {
+#include <hidsdi.h>
+}
 
 #include <cstddef>
 #include <cstdio>
@@ -76,20 +80,20 @@ std::string Measure() {
   return line.str();
 }
 
-constexpr GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
-
 // The arrival record as the system sends it: the interface's path follows the fixed part.
 std::string Arrive() {
   HWND window = FindWindowW(L"#32770", kMainWindowTitle);
   if (!window) return "no copy";
   const std::vector<std::u16string> paths = corvan::Win32HidEnumerator().ListInterfacePaths();
+  GUID hidClass{};
+  HidD_GetHidGuid(&hidClass);
   for (const std::u16string& path : paths) {
     const size_t size = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) + (path.size() + 1) * sizeof(wchar_t);
     std::vector<DWORD> storage((size + sizeof(DWORD) - 1) / sizeof(DWORD), 0);
     auto* record = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(storage.data());
     record->dbcc_size = static_cast<DWORD>(size);
     record->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    record->dbcc_classguid = kHidInterfaceClass;
+    record->dbcc_classguid = hidClass;
     path.copy(reinterpret_cast<char16_t*>(record->dbcc_name), path.size());
     DWORD_PTR result = 0;
     SendMessageTimeoutW(window, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(record), SMTO_ABORTIFHUNG,
