@@ -68,6 +68,10 @@ soak_stop() {
     xwininfo -root -children 2>/dev/null | grep -E 'x58\+|x88\+' | while read -r id _; do
       say "tip window $id: $(xwininfo -id "$id" 2>/dev/null | grep -E 'Map State|geometry' | tr -s ' \n' ' ')"
     done
+    # The program's own view of them: a thread that does not answer leaves its tip as it was.
+    timeout 20 wine "$PROBE" layered-windows 2>/dev/null </dev/null | tr -d '\r' | while read -r line; do
+      say "layered window $line"
+    done
   fi
   if [ -n "$driver_pid" ]; then
     # Bash forgets the pipes of a driver that has ended.

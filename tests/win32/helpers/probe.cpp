@@ -14,6 +14,8 @@
 //   probe longest-answer TITLE SECONDS
 //                              asks the thread of the window TITLE for an answer every 5 ms for
 //                              SECONDS and prints the longest wait for one, in ms
+//   probe layered-windows      prints every top-level layered window: its rectangle, whether it
+//                              is visible, and whether its thread answers within 2 s
 #include <windows.h>
 
 #include <cstdio>
@@ -107,6 +109,22 @@ int wmain(int argc, wchar_t** argv) {
       Sleep(5);
     }
     std::printf("%llu\n", longest);
+    return 0;
+  }
+  if (argc == 2 && std::wcscmp(argv[1], L"layered-windows") == 0) {
+    EnumWindows(
+        [](HWND window, LPARAM) -> BOOL {
+          if (!(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_LAYERED)) return TRUE;
+          RECT r{};
+          GetWindowRect(window, &r);
+          DWORD_PTR answer = 0;
+          const bool answers = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) != 0;
+          std::printf("%p %ldx%ld+%ld+%ld %s, its thread %s\n", static_cast<void*>(window), r.right - r.left,
+                      r.bottom - r.top, r.left, r.top, IsWindowVisible(window) ? "visible" : "hidden",
+                      answers ? "answers" : "does not answer");
+          return TRUE;
+        },
+        0);
     return 0;
   }
   return 2;
