@@ -311,16 +311,17 @@ say "after $cycles more cycles: $after ($(( $(date +%s) - started )) s)"
 # Least squares over the samples, in KiB per 1000 cycles.
 trend=$(awk '{n++; sx+=$1; sy+=$2; sxx+=$1*$1; sxy+=$1*$2}
   END {d = n*sxx - sx*sx; if (n >= 3 && d != 0) printf "%.0f %d\n", (n*sxy - sx*sy) / d * 1000 / 1024, n}' "$samples")
+read -r trend_kib trend_n <<< "$trend"
 if [ -z "$trend" ]; then
   say "private memory trend: too few samples"
 else
-  say "private memory trend: $(printf '%+d' "${trend% *}") KiB per 1000 cycles over ${trend#* } samples"
+  say "private memory trend: $(printf '%+d' "$trend_kib") KiB per 1000 cycles over $trend_n samples"
 fi
 
 status=0
 # A long run's line is steady enough to hold to a growth per cycle; a short run's readings are
 # still dominated by Wine's heap settling.
-if [ -n "$trend" ] && [ "${trend#* }" -ge "$trend_samples" ] && [ "${trend% *}" -gt "$trend_bound_kib" ]; then
+if [ -n "$trend" ] && [ "$trend_n" -ge "$trend_samples" ] && [ "$trend_kib" -gt "$trend_bound_kib" ]; then
   say "private memory grows by more than $trend_bound_kib KiB per 1000 cycles"
   status=1
 fi
